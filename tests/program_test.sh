@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Runs the built program as a user or a build would, and checks what it
+# writes and how it exits.
+#
+#   program_test.sh CHECK EXPECTED_HEADER LINE_ENDING PROGRAM [ARGS...]
+#
+# PROGRAM may be several words (an emulator and the program). LINE_ENDING is
+# lf, or crlf for a platform whose text streams end lines that way.
+set -euo pipefail
+
+check=$1 expected=$2 line_ending=$3
+shift 3
+program=("$@")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+expected_bytes() {
+    if [ "$line_ending" = crlf ]; then
+        sed 's/$/\r/' "$expected"
+    else
+        cat "$expected"
+    fi
+}
+expected_bytes >"$work/expected"
+
+# Runs the program with the given redirections already applied by the caller
+# and checks for a clean run: the whole header, status 0, nothing on stderr.
+expect_header() {
+    local label=$1 status=$2
+    [ "$status" -eq 0 ] || fail "$label: exit status $status, expected 0"
+    [ ! -s "$work/stderr" ] || fail "$label: wrote to standard error: $(cat "$work/stderr")"
+    cmp "$work/expected" "$work/stdout" ||
+        { diff "$work/expected" "$work/stdout" >&2 || true; fail "$label: output differs from the expected header"; }
+}
+
+# A failed write must end in status 1 and exactly one line on stderr that
+# names the program and the system's reason.
+expect_write_failure() {
+    local label=$1 status=$2
+    [ "$status" -eq 1 ] || fail "$label: exit status $status, expected 1"
+    [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "$label: expected one line on standard error, got: $(cat "$work/stderr")"
+    grep -q '^roundoff_bounds: .\+: .\+$' "$work/stderr" ||
+        fail "$label: unexpected message: $(cat "$work/stderr")"
+}
+
+run() {
+    local status=0
+    "$@" >"$work/stdout" 2>"$work/stderr" || status=$?
+    echo "$status"
+}
+
+case $check in
+output)
+    expect_header "plain run" "$(run "${program[@]}")"
+    ;;
+arguments)
+    # Nothing on the command line is read.
+    for args in "--help" "-v --version" "x y z" "" "-" "--output=/tmp/elsewhere"; do
+        # shellcheck disable=SC2086 # each set is split into words on purpose
+        expect_header "arguments '$args'" "$(run "${program[@]}" $args)"
+    done
+    ;;
+environment)
+    # Neither the environment nor the locale changes a byte.
+    expect_header "empty environment" "$(run env -i "${program[@]}")"
+    for locale in de_DE.UTF-8 fr_FR.UTF-8 C.UTF-8 POSIX; do
+        expect_header "LC_ALL=$locale" "$(run env LC_ALL="$locale" LANG="$locale" "${program[@]}")"
+    done
+    ;;
+full-disk)
+    status=0
+    "${program[@]}" >/dev/full 2>"$work/stderr" || status=$?
+    expect_write_failure "/dev/full" "$status"
+    grep -q 'No space left on device' "$work/stderr" || fail "/dev/full: reason missing: $(cat "$work/stderr")"
+    ;;
+closed-stdout)
+    status=0
+    "${program[@]}" >&- 2>"$work/stderr" || status=$?
+    expect_write_failure "closed standard output" "$status"
+    ;;
+*)
+    fail "unknown check '$check'"
+    ;;
+esac
+echo "ok: $check"
