@@ -1,5 +1,7 @@
 #include "generator/header_text.h"
 
+#include "roundoff/bounds.h"
+
 #include <cerrno>
 #include <cstdio>
 
@@ -43,6 +45,13 @@ void write_banner(WriteStatus& status)
 void write_splitter_line(WriteStatus& status, double splitter)
 {
     write_constant_line(status, "static double splitter = %f;\n", splitter);
+}
+
+void write_bound_lines(WriteStatus& status, double epsilon)
+{
+    for (const roundoff::BoundRow& row : roundoff::bound_rows) {
+        write_constant_line(status, row.format, roundoff::bound(row, epsilon));
+    }
 }
 
 void flush_output(WriteStatus& status)

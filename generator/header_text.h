@@ -15,6 +15,10 @@ void write_banner(WriteStatus& status);
 
 void write_splitter_line(WriteStatus& status, double splitter);
 
+// Every error-bound line, each value computed from epsilon just before its
+// line is written, under whatever arithmetic is in force.
+void write_bound_lines(WriteStatus& status, double epsilon);
+
 // Pushes everything written so far out of the stream's buffer, where a full
 // disk or a closed descriptor finally shows.
 void flush_output(WriteStatus& status);

@@ -19,6 +19,7 @@ int main()
     generator::WriteStatus status;
     generator::write_banner(status);
     generator::write_splitter_line(status, measured.splitter);
+    generator::write_bound_lines(status, measured.epsilon);
 
     generator::write_fpu_control(saved);
 
