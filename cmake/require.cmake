@@ -1,0 +1,28 @@
+# Checks for the tools a build configuration needs, so that a missing one
+# stops the configuration with the Debian packages that provide it instead of
+# an error deep inside compiler detection.
+
+# roundoff_require_program(VAR NAME PACKAGES...): finds NAME, sets VAR to it.
+function(roundoff_require_program var name)
+    find_program(${var} ${name})
+    if(NOT ${var})
+        list(JOIN ARGN " " packages)
+        message(FATAL_ERROR "${name} not found: install the Debian packages: ${packages}")
+    endif()
+endfunction()
+
+# roundoff_require_compiles(COMPILER FLAGS PACKAGES...): links a trivial C++
+# program with COMPILER and the given flags (a list).
+function(roundoff_require_compiles compiler flags)
+    set(dir "${CMAKE_BINARY_DIR}/roundoff-require")
+    file(MAKE_DIRECTORY "${dir}")
+    file(WRITE "${dir}/probe.cpp" "int main() { return 0; }\n")
+    execute_process(
+        COMMAND "${compiler}" ${flags} "${dir}/probe.cpp" -o "${dir}/probe"
+        RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+    if(NOT status EQUAL 0)
+        list(JOIN ARGN " " packages)
+        list(JOIN flags " " shown)
+        message(FATAL_ERROR "${compiler} cannot build with ${shown}: install the Debian packages: ${packages}")
+    endif()
+endfunction()
