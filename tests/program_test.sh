@@ -67,9 +67,15 @@ arguments)
     done
     ;;
 environment)
-    # Neither the environment nor the locale changes a byte.
+    # Neither the environment nor the locale changes a byte. A locale whose
+    # decimal separator is a comma only proves something if it is installed.
+    comma_locale=de_DE.UTF-8
+    if [ "$(LC_ALL=$comma_locale locale decimal_point 2>/dev/null)" != "," ]; then
+        [ "${CI:-}" != true ] || fail "locale $comma_locale is not installed"
+        echo "note: locale $comma_locale is not installed, so the comma check proves nothing here"
+    fi
     expect_header "empty environment" "$(run env -i "${program[@]}")"
-    for locale in de_DE.UTF-8 fr_FR.UTF-8 C.UTF-8 POSIX; do
+    for locale in $comma_locale C.UTF-8 POSIX; do
         expect_header "LC_ALL=$locale" "$(run env LC_ALL="$locale" LANG="$locale" "${program[@]}")"
     done
     ;;
