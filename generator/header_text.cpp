@@ -22,24 +22,29 @@ constexpr char banner[] =
     " \n"
     " */\n";
 
-void record(WriteStatus& status, bool failed)
+// Runs one write, which returns true when it failed, and keeps the system's
+// reason for the first failure. errno is cleared first so that a stale value
+// is never reported, and a C library that fails without setting it still
+// gets a reason.
+template <typename Write>
+void attempt(WriteStatus& status, Write write)
 {
-    if (failed && status.error == 0) {
-        // Some C libraries report a failed write without setting errno.
+    errno = 0;
+    if (write() && status.error == 0) {
         status.error = errno != 0 ? errno : EIO;
     }
 }
 
 void write_constant_line(WriteStatus& status, const char* format, double value)
 {
-    record(status, std::printf(format, value) < 0);
+    attempt(status, [&] { return std::printf(format, value) < 0; });
 }
 
 } // namespace
 
 void write_banner(WriteStatus& status)
 {
-    record(status, std::puts(banner) == EOF);
+    attempt(status, [] { return std::puts(banner) == EOF; });
 }
 
 void write_splitter_line(WriteStatus& status, double splitter)
@@ -56,7 +61,7 @@ void write_bound_lines(WriteStatus& status, double epsilon)
 
 void flush_output(WriteStatus& status)
 {
-    record(status, std::fflush(stdout) == EOF || std::ferror(stdout) != 0);
+    attempt(status, [] { return std::fflush(stdout) == EOF || std::ferror(stdout) != 0; });
 }
 
 } // namespace generator

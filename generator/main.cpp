@@ -23,7 +23,7 @@ int main()
 
     generator::write_fpu_control(saved);
 
-    // A header cut short by a full disk or a closed pipe must fail the build
+    // A header cut short by a full disk or a closed standard output must fail the build
     // that asked for it, not pass as a good one.
     generator::flush_output(status);
     if (status.error != 0) {
