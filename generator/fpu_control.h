@@ -60,7 +60,7 @@ inline void set_double_precision() {}
 
 inline void write_fpu_control(FpuControl saved)
 {
-    _controlfp(saved, 0xFFFFFu & ~(unsigned int)(_MCW_PC | _MCW_IC));
+    _controlfp(saved, 0xFFFFFu & ~static_cast<FpuControl>(_MCW_PC | _MCW_IC));
 }
 
 } // namespace generator
