@@ -23,8 +23,8 @@ int main()
 
     generator::write_fpu_control(saved);
 
-    // A header cut short by a full disk or a closed standard output must fail the build
-    // that asked for it, not pass as a good one.
+    // A header cut short by a full disk or a closed standard output must fail
+    // the build that asked for it, not pass as a good one.
     generator::flush_output(status);
     if (status.error != 0) {
         std::fprintf(stderr, "roundoff_bounds: cannot write the header to standard output: %s\n",
