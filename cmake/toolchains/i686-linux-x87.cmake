@@ -15,13 +15,9 @@ list(JOIN x87_flags " " x87_flags)
 set(CMAKE_C_FLAGS_INIT "${x87_flags}")
 set(CMAKE_CXX_FLAGS_INIT "${x87_flags}")
 
-# Where the kernel runs 32-bit programs (the loader answers), tests run them
-# directly on the processor's own x87 unit. Where it does not (a sandbox
-# without 32-bit support), qemu-i386 runs them; it models the x87 precision
-# control field.
-execute_process(COMMAND /lib/ld-linux.so.2 --version
-    RESULT_VARIABLE native_status OUTPUT_QUIET ERROR_QUIET)
-if(NOT native_status EQUAL 0)
-    roundoff_require_program(ROUNDOFF_QEMU_I386 qemu-i386 qemu-user)
-    set(CMAKE_CROSSCOMPILING_EMULATOR "${ROUNDOFF_QEMU_I386}")
-endif()
+# Every test program runs through run-i386.sh, which decides at each run
+# whether the processor runs it or qemu-i386 does. Deciding here instead would
+# make the configuration differ between machines whose kernels run 32-bit
+# programs and machines whose kernels refuse them.
+set(ROUNDOFF_X87_RUNNER "${CMAKE_CURRENT_LIST_DIR}/run-i386.sh")
+set(CMAKE_CROSSCOMPILING_EMULATOR /bin/sh "${ROUNDOFF_X87_RUNNER}")
