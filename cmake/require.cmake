@@ -26,3 +26,12 @@ function(roundoff_require_compiles compiler flags)
         message(FATAL_ERROR "${compiler} cannot build with ${shown}: install the Debian packages: ${packages}")
     endif()
 endfunction()
+
+# roundoff_default_emulator(COMMAND...): runs the build's programs through
+# COMMAND, unless whoever configures the build chose an emulator of their own,
+# or none at all with -DCMAKE_CROSSCOMPILING_EMULATOR= and an empty value.
+macro(roundoff_default_emulator)
+    if(NOT DEFINED CACHE{CMAKE_CROSSCOMPILING_EMULATOR})
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${ARGN})
+    endif()
+endmacro()

@@ -30,4 +30,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 roundoff_require_program(ROUNDOFF_QEMU_AARCH64 qemu-aarch64 qemu-user)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${ROUNDOFF_QEMU_AARCH64}" -L /usr/aarch64-linux-gnu)
+roundoff_default_emulator("${ROUNDOFF_QEMU_AARCH64}" -L /usr/aarch64-linux-gnu)

@@ -20,4 +20,4 @@ set(CMAKE_CXX_FLAGS_INIT "${x87_flags}")
 # make the configuration differ between machines whose kernels run 32-bit
 # programs and machines whose kernels refuse them.
 set(ROUNDOFF_X87_RUNNER "${CMAKE_CURRENT_LIST_DIR}/run-i386.sh")
-set(CMAKE_CROSSCOMPILING_EMULATOR /bin/sh "${ROUNDOFF_X87_RUNNER}")
+roundoff_default_emulator(/bin/sh "${ROUNDOFF_X87_RUNNER}")

@@ -9,6 +9,6 @@ include("${CMAKE_CURRENT_LIST_DIR}/mingw.cmake")
 # Wine, quiet, with a prefix of this build's own and without offering to
 # install its .NET and browser add-ons.
 roundoff_require_program(ROUNDOFF_WINE wine wine wine64)
-set(CMAKE_CROSSCOMPILING_EMULATOR
+roundoff_default_emulator(
     env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=" "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix"
     "${ROUNDOFF_WINE}")
