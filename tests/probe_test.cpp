@@ -9,7 +9,14 @@ namespace {
 struct Direction {
     int mode;
     const char* name;
+    // 1 + (2^-53 + 2^-60), 1 + 2^-60 and -1 - 2^-60 as this direction rounds
+    // them: together they tell all four directions apart.
+    double above_midpoint;
+    double above_one;
+    double below_minus_one;
 };
+
+constexpr double up = 1.0 + 0x1p-52;
 
 class ProbeUnderRounding : public ::testing::TestWithParam<Direction> {};
 
@@ -21,18 +28,27 @@ TEST_P(ProbeUnderRounding, MeasuresBinary64)
 {
     const int saved = std::fegetround();
     ASSERT_EQ(std::fesetround(GetParam().mode), 0);
+    // A C library or emulator that accepts a direction but does not round in
+    // it would let this test pass without proving anything.
+    volatile double one = 1.0;
+    const volatile double sums[] = {one + (0x1p-53 + 0x1p-60), one + 0x1p-60, -one - 0x1p-60};
     const roundoff::Measurement measured = roundoff::probe();
     std::fesetround(saved);
+
+    const Direction& direction = GetParam();
+    EXPECT_EQ(sums[0], direction.above_midpoint) << "not rounding " << direction.name;
+    EXPECT_EQ(sums[1], direction.above_one) << "not rounding " << direction.name;
+    EXPECT_EQ(sums[2], direction.below_minus_one) << "not rounding " << direction.name;
 
     EXPECT_EQ(measured.epsilon, 0x1p-53);
     EXPECT_EQ(measured.splitter, 0x1p27 + 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDirection, ProbeUnderRounding,
-                         ::testing::Values(Direction{FE_TONEAREST, "ToNearest"},
-                                           Direction{FE_UPWARD, "Upward"},
-                                           Direction{FE_DOWNWARD, "Downward"},
-                                           Direction{FE_TOWARDZERO, "TowardZero"}),
+                         ::testing::Values(Direction{FE_TONEAREST, "ToNearest", up, 1.0, -1.0},
+                                           Direction{FE_UPWARD, "Upward", up, up, -1.0},
+                                           Direction{FE_DOWNWARD, "Downward", 1.0, 1.0, -up},
+                                           Direction{FE_TOWARDZERO, "TowardZero", 1.0, 1.0, -1.0}),
                          [](const ::testing::TestParamInfo<Direction>& info) {
                              return std::string(info.param.name);
                          });
