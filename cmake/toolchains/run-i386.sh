@@ -19,19 +19,18 @@ else
     runner=qemu reason="the kernel does not run 32-bit programs"
 fi
 
+if [ $runner = qemu ] && ! command -v qemu-i386 >/dev/null 2>&1; then
+    echo "run-i386.sh: qemu-i386 not found ($reason): install the Debian package qemu-user" >&2
+    exit 127
+fi
+
 if [ "${1:-}" = --which ]; then
     case $runner in
     processor) echo "32-bit programs run on the processor's own x87 unit ($reason)" ;;
     qemu) echo "32-bit programs run under qemu-i386 ($reason)" ;;
     esac
-    [ $runner = processor ] || command -v qemu-i386 >/dev/null 2>&1 ||
-        { echo "qemu-i386 not found: install the Debian package qemu-user" >&2; exit 1; }
-    exit 0
-fi
-
-if [ $runner = processor ]; then
+elif [ $runner = processor ]; then
     exec "$@"
+else
+    exec qemu-i386 "$@"
 fi
-command -v qemu-i386 >/dev/null 2>&1 ||
-    { echo "run-i386.sh: qemu-i386 not found ($reason): install the Debian package qemu-user" >&2; exit 127; }
-exec qemu-i386 "$@"
