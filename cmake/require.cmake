@@ -2,11 +2,13 @@
 # stops the configuration with the Debian packages that provide it instead of
 # an error deep inside compiler detection.
 
-# roundoff_require_program(VAR NAME PACKAGES...): finds NAME, sets VAR to it.
-function(roundoff_require_program var name)
-    find_program(${var} ${name})
+# roundoff_require_program(VAR NAMES PACKAGES...): finds the program under the
+# first of NAMES (one name, or a list of them) that exists, sets VAR to it.
+function(roundoff_require_program var names)
+    find_program(${var} NAMES ${names})
     if(NOT ${var})
         list(JOIN ARGN " " packages)
+        list(GET names 0 name)
         message(FATAL_ERROR "${name} not found: install the Debian packages: ${packages}")
     endif()
 endfunction()

@@ -33,7 +33,7 @@ expected_bytes >"$work/expected"
 # and checks for a clean run: the whole header, status 0, nothing on stderr.
 expect_header() {
     local label=$1 status=$2
-    [ "$status" -eq 0 ] || fail "$label: exit status $status, expected 0"
+    [ "$status" -eq 0 ] || fail "$label: exit status $status, expected 0: $(cat "$work/stderr")"
     [ ! -s "$work/stderr" ] || fail "$label: wrote to standard error: $(cat "$work/stderr")"
     cmp "$work/expected" "$work/stdout" ||
         { diff "$work/expected" "$work/stdout" >&2 || true; fail "$label: output differs from the expected header"; }

@@ -5,10 +5,5 @@ set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(ROUNDOFF_MINGW_TRIPLET x86_64-w64-mingw32)
 set(ROUNDOFF_MINGW_PACKAGE g++-mingw-w64-x86-64-posix)
 include("${CMAKE_CURRENT_LIST_DIR}/mingw.cmake")
-
-# Wine, quiet, with a prefix of this build's own and without offering to
-# install its .NET and browser add-ons.
-roundoff_require_program(ROUNDOFF_WINE wine wine wine64)
-roundoff_default_emulator(
-    env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=" "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix"
-    "${ROUNDOFF_WINE}")
+include("${CMAKE_CURRENT_LIST_DIR}/wine.cmake")
+roundoff_wine_emulator(64)

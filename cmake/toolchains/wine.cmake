@@ -1,0 +1,37 @@
+# Shared by the Windows toolchain files: the build's programs run here under
+# Wine, quiet, in a prefix of the build's own, and without offering to install
+# Wine's .NET and browser add-ons.
+include_guard(GLOBAL)
+include("${CMAKE_CURRENT_LIST_DIR}/../require.cmake")
+set(ROUNDOFF_WINE_TOOLCHAINS "${CMAKE_CURRENT_LIST_DIR}")
+
+# roundoff_wine_emulator(64): 64-bit programs, under Wine's 64-bit loader,
+# named directly: Debian's wine command prefers the 32-bit loader once wine32
+# is installed, and that loader cannot start where the kernel refuses 32-bit
+# programs.
+#
+# roundoff_wine_emulator(32): 32-bit programs, under Wine's 32-bit loader,
+# through run-wine32.sh, which decides at each run whether that loader can
+# start here; the toolchain's ROUNDOFF_WINE32_RUNNER names the script.
+macro(roundoff_wine_emulator bits)
+    # One run at a time: two that start together on a new prefix both set it
+    # up, and one of them fails.
+    set(ROUNDOFF_WINE_ENVIRONMENT env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
+        "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix" flock -o "${CMAKE_BINARY_DIR}/wine-prefix.lock")
+    if("${bits}" STREQUAL 64)
+        find_program(ROUNDOFF_WINE64 NAMES wine64 PATHS /usr/lib/wine)
+        if(NOT ROUNDOFF_WINE64)
+            message(FATAL_ERROR "wine64 not found: install the Debian packages: wine wine64")
+        endif()
+        roundoff_default_emulator(${ROUNDOFF_WINE_ENVIRONMENT} "${ROUNDOFF_WINE64}")
+    else()
+        find_program(ROUNDOFF_WINE32 NAMES wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
+        if(NOT ROUNDOFF_WINE32)
+            message(FATAL_ERROR "Wine's 32-bit loader not found: as root, run "
+                "dpkg --add-architecture i386 && apt-get update && apt-get install wine wine32:i386")
+        endif()
+        set(ROUNDOFF_WINE32_RUNNER "${ROUNDOFF_WINE_TOOLCHAINS}/run-wine32.sh")
+        roundoff_default_emulator(${ROUNDOFF_WINE_ENVIRONMENT}
+            /bin/sh "${ROUNDOFF_WINE32_RUNNER}" "${ROUNDOFF_WINE32}")
+    endif()
+endmacro()
