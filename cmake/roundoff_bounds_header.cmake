@@ -1,15 +1,25 @@
-# roundoff_bounds_add_header(<target> [FILENAME <name>])
+# roundoff_bounds_add_header(<target> [FILENAME <path>] [HEADER_VARIABLE <var>])
 #
-# Generates the header (roundoff_bounds.h unless FILENAME says otherwise)
-# during the build, in a folder of the build tree that becomes one of
-# <target>'s private include directories, and makes <target> wait for it.
-# The header is generated again whenever the generator changes.
+# Generates the header during the build, in a folder of the build tree that
+# goes on <target>'s include path, and makes <target> wait for it: a target
+# that compiles gets it as a private include directory; an INTERFACE library
+# passes it on to everything that links it, and each of those waits for the
+# header before it compiles. An ALIAS stands for the target it names. The
+# header is generated again whenever the generator changes.
+#
+# FILENAME is the header's path as the code includes it: roundoff_bounds.h
+# unless it says otherwise, folders allowed ("geom/roundoff.h"), but never
+# absolute and never above its folder. HEADER_VARIABLE names a variable that
+# receives the header's path, to install it with install(FILES); under a
+# multi-config generator that path holds $<CONFIG>. Calling again for the same
+# target and FILENAME changes nothing, and gives the same path.
 #
 # The header describes the machine that runs the generator. In a cross build
 # that has to be the target, so the generator runs under
 # CMAKE_CROSSCOMPILING_EMULATOR; with no emulator the configuration stops.
 # Set ROUNDOFF_BOUNDS_HEADER to a header written on the target instead, and
-# that file is used, in any build, and nothing is run.
+# that file is used, in any build, and nothing is run. Either way the header
+# is checked to be complete before anything compiles against it.
 #
 # Provided by find_package(roundoff_bounds) and by add_subdirectory or
 # FetchContent of this project alike.
@@ -19,15 +29,56 @@ set(ROUNDOFF_BOUNDS_HEADER "" CACHE FILEPATH
     "A header that roundoff_bounds wrote on the target machine; used instead of running the generator")
 
 function(roundoff_bounds_add_header target)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "FILENAME" "")
+    set(me "roundoff_bounds_add_header(${target})")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "FILENAME;HEADER_VARIABLE" "")
     if(arg_UNPARSED_ARGUMENTS)
-        message(FATAL_ERROR "roundoff_bounds_add_header: unexpected arguments: ${arg_UNPARSED_ARGUMENTS}")
+        message(FATAL_ERROR "${me}: unexpected arguments: ${arg_UNPARSED_ARGUMENTS}")
     endif()
+    # An empty value leaves a keyword undefined without counting as missing.
+    foreach(keyword IN ITEMS FILENAME HEADER_VARIABLE)
+        if(keyword IN_LIST arg_KEYWORDS_MISSING_VALUES OR (keyword IN_LIST ARGN AND NOT DEFINED arg_${keyword}))
+            message(FATAL_ERROR "${me}: ${keyword} needs a value")
+        endif()
+    endforeach()
+
+    # What the header can be given to: a target of this build that compiles,
+    # or an INTERFACE library that hands its include path on.
     if(NOT TARGET "${target}")
-        message(FATAL_ERROR "roundoff_bounds_add_header: ${target} is not a target")
+        message(FATAL_ERROR "${me}: there is no target ${target}; call it after the "
+            "add_executable or add_library that defines the target whose code includes the header")
     endif()
-    if(NOT arg_FILENAME)
+    get_target_property(aliased "${target}" ALIASED_TARGET)
+    if(aliased)
+        set(target "${aliased}")
+    endif()
+    get_target_property(imported "${target}" IMPORTED)
+    get_target_property(type "${target}" TYPE)
+    if(imported)
+        message(FATAL_ERROR "${me}: ${target} is an IMPORTED target, built outside this build, so "
+            "nothing here can make it wait for the header; call it for a target of this build "
+            "that links ${target}, or for an INTERFACE library of your own")
+    elseif(type STREQUAL "INTERFACE_LIBRARY")
+        set(scope INTERFACE)
+    elseif(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
+        set(scope PRIVATE)
+    else()
+        message(FATAL_ERROR "${me}: ${target} is a ${type} target, which compiles nothing; call it "
+            "for the executable or library whose code includes the header")
+    endif()
+
+    if(NOT DEFINED arg_FILENAME)
         set(arg_FILENAME roundoff_bounds.h)
+    endif()
+    if(IS_ABSOLUTE "${arg_FILENAME}" OR arg_FILENAME MATCHES "^([A-Za-z]:|[/\\\\])")
+        message(FATAL_ERROR "${me}: FILENAME ${arg_FILENAME} is absolute; give the header's path "
+            "as the code includes it, such as roundoff_bounds.h or geom/roundoff.h")
+    endif()
+    if(arg_FILENAME MATCHES "(^|[/\\\\])\\.\\.([/\\\\]|$)")
+        message(FATAL_ERROR "${me}: FILENAME ${arg_FILENAME} reaches above the header's folder "
+            "with '..'; give the header's path as the code includes it, such as geom/roundoff.h")
+    endif()
+    if(arg_FILENAME MATCHES "[/\\\\]$")
+        message(FATAL_ERROR "${me}: FILENAME ${arg_FILENAME} names a folder, not a file")
     endif()
 
     # One folder per target, and per configuration where one build tree holds
@@ -39,19 +90,31 @@ function(roundoff_bounds_add_header target)
     endif()
     set(header "${dir}/${arg_FILENAME}")
 
+    set(done "roundoff_bounds_header ${target} ${arg_FILENAME}")
+    get_property(earlier GLOBAL PROPERTY "${done}")
+    if(earlier)
+        if(arg_HEADER_VARIABLE)
+            set(${arg_HEADER_VARIABLE} "${earlier}" PARENT_SCOPE)
+        endif()
+        return()
+    endif()
+    set_property(GLOBAL PROPERTY "${done}" "${header}")
+
+    set(run_script "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/roundoff_bounds_run.cmake")
     if(ROUNDOFF_BOUNDS_HEADER)
         if(NOT EXISTS "${ROUNDOFF_BOUNDS_HEADER}")
             message(FATAL_ERROR "ROUNDOFF_BOUNDS_HEADER names ${ROUNDOFF_BOUNDS_HEADER}, which does not exist")
         endif()
         add_custom_command(
             OUTPUT "${header}"
-            COMMAND "${CMAKE_COMMAND}" -E copy "${ROUNDOFF_BOUNDS_HEADER}" "${header}"
-            DEPENDS "${ROUNDOFF_BOUNDS_HEADER}"
+            COMMAND "${CMAKE_COMMAND}" "-DHEADER=${header}" "-DGIVEN=${ROUNDOFF_BOUNDS_HEADER}"
+                    -P "${run_script}"
+            DEPENDS "${ROUNDOFF_BOUNDS_HEADER}" "${run_script}"
             COMMENT "Taking ${arg_FILENAME} for ${target} from ${ROUNDOFF_BOUNDS_HEADER}"
             VERBATIM)
     else()
         if(NOT TARGET roundoff_bounds::roundoff_bounds)
-            message(FATAL_ERROR "roundoff_bounds_add_header: the target roundoff_bounds::roundoff_bounds is missing")
+            message(FATAL_ERROR "${me}: the target roundoff_bounds::roundoff_bounds is missing")
         endif()
         set(generator roundoff_bounds::roundoff_bounds)
         get_target_property(aliased ${generator} ALIASED_TARGET)
@@ -63,7 +126,7 @@ function(roundoff_bounds_add_header target)
         if(CMAKE_CROSSCOMPILING)
             if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
                 message(FATAL_ERROR
-                    "roundoff_bounds_add_header(${target}): this is a cross build, and the header "
+                    "${me}: this is a cross build, and the header "
                     "must describe the target's arithmetic, not this machine's, so the generator "
                     "has to run on the target. Either run roundoff_bounds on the target and pass "
                     "its output with -DROUNDOFF_BOUNDS_HEADER=<file>, or set "
@@ -75,14 +138,33 @@ function(roundoff_bounds_add_header target)
 
         add_custom_command(
             OUTPUT "${header}"
-            COMMAND "${CMAKE_COMMAND}" "-DHEADER=${header}"
-                    "-DGENERATOR=${command}"
-                    -P "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/roundoff_bounds_run.cmake"
-            DEPENDS ${generator} "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/roundoff_bounds_run.cmake"
+            COMMAND "${CMAKE_COMMAND}" "-DHEADER=${header}" "-DGENERATOR=${command}" -P "${run_script}"
+            DEPENDS ${generator} "${run_script}"
             COMMENT "Measuring the arithmetic for ${arg_FILENAME} of ${target}"
             VERBATIM)
     endif()
 
-    target_sources(${target} PRIVATE "${header}")
-    target_include_directories(${target} PRIVATE "${dir}")
+    # The target waits for a target of the header's own, which every
+    # generator orders before it, whichever folder defined it; for an
+    # INTERFACE library, CMake hands that wait on to everything linking it.
+    string(MAKE_C_IDENTIFIER "roundoff_bounds_header_${target}_${arg_FILENAME}" header_target)
+    while(TARGET ${header_target})
+        string(APPEND header_target _)
+    endwhile()
+    # A header-only library that is installed needs its header built with
+    # the rest, even where nothing in this build links it.
+    set(all "")
+    if(scope STREQUAL "INTERFACE")
+        get_target_property(excluded ${target} EXCLUDE_FROM_ALL)
+        if(NOT excluded)
+            set(all ALL)
+        endif()
+    endif()
+    add_custom_target(${header_target} ${all} DEPENDS "${header}")
+    add_dependencies(${target} ${header_target})
+    target_include_directories(${target} ${scope} "$<BUILD_INTERFACE:${dir}>")
+
+    if(arg_HEADER_VARIABLE)
+        set(${arg_HEADER_VARIABLE} "${header}" PARENT_SCOPE)
+    endif()
 endfunction()

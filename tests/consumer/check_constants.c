@@ -1,8 +1,13 @@
 /* Includes a generated header and checks every constant in it. Written in the
  * common ground of C99 and C++, and compiled as both. Each constant is
  * compared with the double that its expected decimal text reads as, so a
- * wrong digit anywhere in a line fails. */
+ * wrong digit anywhere in a line fails. The header is roundoff_bounds.h unless
+ * the build names another. */
+#ifdef ROUNDOFF_BOUNDS_INCLUDE
+#include ROUNDOFF_BOUNDS_INCLUDE
+#else
 #include "roundoff_bounds.h"
+#endif
 
 #include <stdio.h>
 

@@ -3,23 +3,133 @@
 #
 #   cmake -DMODE=... -DSOURCE_DIR=... -DBUILD_DIR=... -DCONFIG=... -DWORK_DIR=...
 #         -DGENERATOR=... -DTOOLCHAIN=... -DC_COMPILER=... -DCXX_COMPILER=...
+#         -DCOMPILER_TARGET=... -DSYSTEM_PROCESSOR=... -DAR=... -DSTRIP=... -DEMULATOR=...
 #         -DEXPECTED=... -DLINE_ENDING=lf|crlf -P consumer_test.cmake
 #
-# MODE is subdirectory, fetchcontent or package (the installed package), which
-# must generate the expected header and list only the consumer's own test;
-# without-emulator, a cross build without an emulator, which must stop with a
-# message that says what to do; given-header, the same with
-# ROUNDOFF_BOUNDS_HEADER, whose file must be taken, and taken again once it
-# changes; or failing-generator, whose generator fails halfway through, which
-# must fail the build and leave no header behind.
+# MODE is one of
+#   subdirectory, fetchcontent, package (the installed package): the build,
+#       in parallel, must generate the expected header and list only the
+#       consumer's own test;
+#   installed-library: the same from a subdirectory, with nothing in the
+#       build linking geom, then installed, and a second project that finds
+#       geom as installed compiles against its header;
+#   without-emulator: a cross build without an emulator, which must stop with
+#       a message that says what to do;
+#   given-header: the same with ROUNDOFF_BOUNDS_HEADER, whose file must be
+#       taken, and taken again once it changes, and stop the build once it is
+#       cut short;
+#   failing-generator: a generator that fails halfway through, which must fail
+#       the build and leave no header behind;
+#   calls: calls of roundoff_bounds_add_header that must each stop the
+#       configuration with a message naming it, and calls that must not;
+#   meson, meson-failing-generator: the same project built by Meson (its
+#       meson.build), natively or, with a TOOLCHAIN, as a cross build with the
+#       same compilers and emulator; with a generator that fails, the build
+#       must fail, and fail again on the next build.
 
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(build "${WORK_DIR}/build")
 
-function(fail)
-    list(JOIN ARGN "" text)
+# One argument, taken whole: what a step printed may hold semicolons.
+function(fail text)
     message(FATAL_ERROR "FAIL (${MODE}): ${text}")
 endfunction()
+
+# Runs a step that must succeed, keeping its output for the message if not.
+function(must_pass what)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT status EQUAL 0)
+        fail("${what} failed:\n${out}")
+    endif()
+endfunction()
+
+# Byte for byte, in the line endings of the target's text streams.
+function(expect_header header)
+    file(READ "${EXPECTED}" expected)
+    if(LINE_ENDING STREQUAL "crlf")
+        string(REPLACE "\n" "\r\n" expected "${expected}")
+    endif()
+    file(WRITE "${WORK_DIR}/expected.h" "${expected}")
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${WORK_DIR}/expected.h" "${header}"
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        fail("the header ${header} differs from ${EXPECTED}")
+    endif()
+endfunction()
+
+if(MODE MATCHES "^meson")
+    find_program(MESON meson)
+    if(NOT MESON)
+        if("$ENV{CI}" STREQUAL "true")
+            fail("meson is not installed")
+        endif()
+        message(FATAL_ERROR "meson is not installed (Debian package meson): nothing checked")
+    endif()
+    set(project "${WORK_DIR}/project")
+    file(COPY "${CMAKE_CURRENT_LIST_DIR}/meson.build" "${CMAKE_CURRENT_LIST_DIR}/check_constants.c"
+        DESTINATION "${project}")
+    file(MAKE_DIRECTORY "${project}/subprojects")
+    file(CREATE_LINK "${SOURCE_DIR}" "${project}/subprojects/roundoff_bounds" SYMBOLIC)
+
+    # A cross file: the build's own compilers and emulator, or, for the
+    # failing generator, this machine under another name, so that Meson runs
+    # the generator through the stand-in emulator.
+    set(setup "${MESON}" setup "${build}" "${project}")
+    if(TOOLCHAIN OR MODE STREQUAL "meson-failing-generator")
+        if(MODE STREQUAL "meson-failing-generator")
+            set(target_args "")
+            set(EMULATOR "${CMAKE_CURRENT_LIST_DIR}/fail_halfway.sh")
+            string(CONCAT machine "system = 'linux'\ncpu_family = 'x86_64'\ncpu = 'stand-in'\nendian = 'little'\n"
+                "[properties]\nneeds_exe_wrapper = true\n")
+        elseif(SYSTEM_PROCESSOR STREQUAL "aarch64")
+            set(target_args ", '--target=${COMPILER_TARGET}'")
+            set(machine "system = 'linux'\ncpu_family = 'aarch64'\ncpu = 'aarch64'\nendian = 'little'\n")
+        else()
+            fail("no Meson cross file for ${SYSTEM_PROCESSOR}")
+        endif()
+        list(JOIN EMULATOR "', '" wrapper)
+        file(WRITE "${WORK_DIR}/cross.ini"
+            "[binaries]\n"
+            "c = ['${C_COMPILER}'${target_args}]\n"
+            "cpp = ['${CXX_COMPILER}'${target_args}]\n"
+            "ar = '${AR}'\n"
+            "strip = '${STRIP}'\n"
+            "exe_wrapper = ['${wrapper}']\n"
+            "[host_machine]\n${machine}")
+        list(APPEND setup --cross-file "${WORK_DIR}/cross.ini")
+    else()
+        set(setup "${CMAKE_COMMAND}" -E env "CC=${C_COMPILER}" "CXX=${CXX_COMPILER}" ${setup})
+    endif()
+    execute_process(COMMAND ${setup} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT status EQUAL 0)
+        fail("meson setup failed:\n${out}")
+    endif()
+    if(out MATCHES "WARNING")
+        fail("meson setup warned:\n${out}")
+    endif()
+
+    set(header "${build}/roundoff_bounds.h")
+    if(MODE STREQUAL "meson-failing-generator")
+        foreach(attempt IN ITEMS first next)
+            execute_process(COMMAND "${MESON}" compile -C "${build}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+            if(status EQUAL 0)
+                fail("the ${attempt} build succeeded with a failing generator:\n${out}")
+            endif()
+            if(NOT out MATCHES "Generating roundoff_bounds.h")
+                fail("the ${attempt} build did not run the generator:\n${out}")
+            endif()
+            if(EXISTS "${header}")
+                fail("the ${attempt} failed build left a header behind")
+            endif()
+        endforeach()
+        return()
+    endif()
+    must_pass("meson compile" "${MESON}" compile -C "${build}")
+    expect_header("${header}")
+    must_pass("meson test" "${MESON}" test -C "${build}")
+    return()
+endif()
 
 set(configure
     "${CMAKE_COMMAND}" -S "${CMAKE_CURRENT_LIST_DIR}" -B "${build}" -G "${GENERATOR}" --no-warn-unused-cli
@@ -32,16 +142,23 @@ if(TOOLCHAIN)
 else()
     list(APPEND configure "-DCMAKE_C_COMPILER=${C_COMPILER}" "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
 endif()
+set(prefix "${WORK_DIR}/prefix")
+set(only_this_prefix "-DCMAKE_PREFIX_PATH=${prefix}"
+    -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 
 if(MODE MATCHES "^(subdirectory|fetchcontent)$")
     list(APPEND configure "-DROUNDOFF_BOUNDS_FROM=${MODE}")
+elseif(MODE STREQUAL "calls")
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory)
+elseif(MODE STREQUAL "installed-library")
+    # Nothing in the build links geom, as in a library's own project.
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory
+        "-DEXTRA_CALLS=set_target_properties(uses_header PROPERTIES EXCLUDE_FROM_ALL ON)")
 elseif(MODE STREQUAL "package")
-    set(prefix "${WORK_DIR}/prefix")
     execute_process(
         COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
         OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package "-DCMAKE_PREFIX_PATH=${prefix}"
-        -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package ${only_this_prefix})
 elseif(MODE MATCHES "^(without-emulator|given-header)$")
     list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory -DCMAKE_CROSSCOMPILING_EMULATOR=)
     if(MODE STREQUAL "given-header")
@@ -76,7 +193,37 @@ if(out MATCHES "CMake Warning")
     fail("configuration warned:\n${out}")
 endif()
 
-set(build_command "${CMAKE_COMMAND}" --build "${build}" --config Release)
+if(MODE STREQUAL "calls")
+    # Each wrong call stops with the function's own message, and no error of
+    # a CMake command it called. An ALIAS stands for its target, and a second
+    # call for the same target and file name changes nothing.
+    set(wrong_calls
+        "roundoff_bounds_add_header(no_such_target)"
+        "add_library(found_elsewhere INTERFACE IMPORTED)\nroundoff_bounds_add_header(found_elsewhere)"
+        "add_custom_target(utility)\nroundoff_bounds_add_header(utility)"
+        "roundoff_bounds_add_header(geom FILENAME /tmp/roundoff_bounds.h)"
+        "roundoff_bounds_add_header(geom FILENAME include/../../roundoff_bounds.h)"
+        "roundoff_bounds_add_header(geom FILENAME \"\")"
+        "roundoff_bounds_add_header(geom FILENAME geom/)"
+        "roundoff_bounds_add_header(geom HEADER_VARIABLE)")
+    foreach(call IN LISTS wrong_calls)
+        execute_process(COMMAND ${configure} "-DEXTRA_CALLS=${call}"
+            RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        string(REGEX MATCHALL "CMake Error at [^\n]*" errors "${out}")
+        if(status EQUAL 0 OR NOT errors MATCHES "\\(message\\)"
+           OR NOT out MATCHES "roundoff_bounds_add_header\\([^)]*\\): ")
+            fail("'${call}' did not stop with the function's message:\n${out}")
+        endif()
+        list(FILTER errors EXCLUDE REGEX "\\(message\\):$")
+        if(errors)
+            fail("'${call}' met an error inside CMake:\n${out}")
+        endif()
+    endforeach()
+    must_pass("a repeated call" ${configure} "-DEXTRA_CALLS=roundoff_bounds_add_header(geom::geom FILENAME geom/roundoff_bounds.h HEADER_VARIABLE again)\nif(NOT again STREQUAL header)\nmessage(FATAL_ERROR \"\${again} is not \${header}\")\nendif()")
+    return()
+endif()
+
+set(build_command "${CMAKE_COMMAND}" --build "${build}" --config Release --parallel 8)
 execute_process(COMMAND ${build_command} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 file(GLOB_RECURSE headers "${build}/roundoff_bounds_header/*")
 if(MODE STREQUAL "failing-generator")
@@ -105,24 +252,45 @@ if(MODE STREQUAL "given-header")
     endif()
     # A changed file reaches the next build.
     file(APPEND "${given}" "/* changed */\n")
-    execute_process(COMMAND ${build_command} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    must_pass("the build after a change" ${build_command})
     file(READ "${headers}" header)
     if(NOT header MATCHES "/\\* changed \\*/\n$")
         fail("the header did not follow a change to the given file")
     endif()
+    # One cut short stops the build, says what is wrong, and leaves no header.
+    file(READ "${given}" text)
+    string(FIND "${text}" "static double o3derrboundC" cut)
+    string(SUBSTRING "${text}" 0 ${cut} text)
+    file(WRITE "${given}" "${text}")
+    execute_process(COMMAND ${build_command} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(status EQUAL 0)
+        fail("the build took a given header that was cut short")
+    endif()
+    string(REGEX REPLACE "[ \n]+" " " said "${out}")
+    string(FIND "${said}" "${given}, which is not a complete header" names_file)
+    string(FIND "${said}" "it lacks the definitions of o3derrboundC, iccerrboundA," names_lack)
+    if(names_file EQUAL -1 OR names_lack EQUAL -1)
+        fail("the message does not name the file and what it lacks:\n${out}")
+    endif()
+    if(EXISTS "${headers}")
+        fail("a header cut short was left for the next build")
+    endif()
     return()
 endif()
 
-# Byte for byte, in the line endings of the target's text streams.
-file(READ "${EXPECTED}" expected)
-if(LINE_ENDING STREQUAL "crlf")
-    string(REPLACE "\n" "\r\n" expected "${expected}")
-endif()
-file(WRITE "${WORK_DIR}/expected.h" "${expected}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${WORK_DIR}/expected.h" "${headers}"
-    RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    fail("the generated header ${headers} differs from ${EXPECTED}")
+expect_header("${headers}")
+
+if(MODE STREQUAL "installed-library")
+    # geom installed, header and all; a second project compiles against it.
+    must_pass("installing geom" "${CMAKE_COMMAND}" --install "${build}" --config Release --prefix "${prefix}")
+    expect_header("${prefix}/include/geom/roundoff_bounds.h")
+    set(second "${WORK_DIR}/second")
+    list(TRANSFORM configure REPLACE "^${build}$" "${second}")
+    list(FILTER configure EXCLUDE REGEX "^-D(ROUNDOFF_BOUNDS_FROM|EXTRA_CALLS)=")
+    must_pass("configuring the second project" ${configure} -DROUNDOFF_BOUNDS_FROM=geom-package ${only_this_prefix})
+    must_pass("building the second project" "${CMAKE_COMMAND}" --build "${second}" --config Release)
+    must_pass("testing the second project" "${CMAKE_CTEST_COMMAND}" --test-dir "${second}" -C Release)
+    return()
 endif()
 
 execute_process(COMMAND "${CMAKE_CTEST_COMMAND}" --test-dir "${build}" -N -C Release
