@@ -3,7 +3,7 @@
 #
 #   cmake -DMODE=... -DSOURCE_DIR=... -DBUILD_DIR=... -DCONFIG=... -DWORK_DIR=...
 #         -DGENERATOR=... -DTOOLCHAIN=... -DC_COMPILER=... -DCXX_COMPILER=...
-#         -DCOMPILER_TARGET=... -DSYSTEM_PROCESSOR=... -DAR=... -DSTRIP=... -DEMULATOR=...
+#         -DCROSSCOMPILING=... -DCOMPILER_TARGET=... -DSYSTEM_PROCESSOR=... -DAR=... -DSTRIP=... -DEMULATOR=...
 #         -DEXPECTED=... -DLINE_ENDING=lf|crlf -P consumer_test.cmake
 #
 # MODE is one of
@@ -23,8 +23,8 @@
 #   calls: calls of roundoff_bounds_add_header that must each stop the
 #       configuration with a message naming it, and calls that must not;
 #   meson, meson-failing-generator: the same project built by Meson (its
-#       meson.build), natively or, with a TOOLCHAIN, as a cross build with the
-#       same compilers and emulator; with a generator that fails, the build
+#       meson.build), natively or, in a cross build (CROSSCOMPILING), as a
+#       cross build with the same compilers and emulator; with a generator that fails, the build
 #       must fail, and fail again on the next build.
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -86,7 +86,7 @@ if(MODE MATCHES "^meson")
     # failing generator, this machine under another name, so that Meson runs
     # the generator through the stand-in emulator.
     set(setup "${MESON}" setup "${build}" "${project}")
-    if(TOOLCHAIN OR MODE STREQUAL "meson-failing-generator")
+    if(CROSSCOMPILING OR MODE STREQUAL "meson-failing-generator")
         if(MODE STREQUAL "meson-failing-generator")
             set(target_args "")
             set(EMULATOR "${CMAKE_CURRENT_LIST_DIR}/fail_halfway.sh")
