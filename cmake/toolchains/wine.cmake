@@ -13,11 +13,16 @@ set(ROUNDOFF_WINE_TOOLCHAINS "${CMAKE_CURRENT_LIST_DIR}")
 # roundoff_wine_emulator(32): 32-bit programs, under Wine's 32-bit loader,
 # through run-wine32.sh, which decides at each run whether that loader can
 # start here; the toolchain's ROUNDOFF_WINE32_RUNNER names the script.
+#
+# ROUNDOFF_WINE_PREFIX is the prefix; a build that configures others, such as
+# the tests' consumer projects, hands its own on, since setting one up takes
+# Wine many seconds.
 macro(roundoff_wine_emulator bits)
+    set(ROUNDOFF_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine-prefix" CACHE PATH "The Wine prefix the build's programs run in")
     # One run at a time: two that start together on a new prefix both set it
     # up, and one of them fails.
     set(ROUNDOFF_WINE_ENVIRONMENT env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-        "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix" flock -o "${CMAKE_BINARY_DIR}/wine-prefix.lock")
+        "WINEPREFIX=${ROUNDOFF_WINE_PREFIX}" flock -o "${ROUNDOFF_WINE_PREFIX}.lock")
     if("${bits}" STREQUAL 64)
         find_program(ROUNDOFF_WINE64 NAMES wine64 PATHS /usr/lib/wine)
         if(NOT ROUNDOFF_WINE64)

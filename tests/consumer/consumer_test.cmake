@@ -3,7 +3,8 @@
 #
 #   cmake -DMODE=... -DSOURCE_DIR=... -DBUILD_DIR=... -DCONFIG=... -DWORK_DIR=...
 #         -DGENERATOR=... -DTOOLCHAIN=... -DC_COMPILER=... -DCXX_COMPILER=...
-#         -DCROSSCOMPILING=... -DCOMPILER_TARGET=... -DSYSTEM_PROCESSOR=... -DAR=... -DSTRIP=... -DEMULATOR=...
+#         -DCROSSCOMPILING=... -DCOMPILER_TARGET=... -DSYSTEM_PROCESSOR=... -DAR=... -DSTRIP=...
+#         -DEMULATOR=... -DWINE_PREFIX=...
 #         -DEXPECTED=... -DLINE_ENDING=lf|crlf -P consumer_test.cmake
 #
 # MODE is one of
@@ -145,6 +146,9 @@ set(configure
     -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON)
 if(TOOLCHAIN)
     list(APPEND configure "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}")
+    if(WINE_PREFIX)
+        list(APPEND configure "-DROUNDOFF_WINE_PREFIX=${WINE_PREFIX}")
+    endif()
 else()
     list(APPEND configure "-DCMAKE_C_COMPILER=${C_COMPILER}" "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
 endif()
