@@ -1,13 +1,8 @@
-/* Includes a generated header and checks every constant in it. Written in the
- * common ground of C99 and C++, and compiled as both. Each constant is
+/* Includes the generated header that the build names in ROUNDOFF_BOUNDS_INCLUDE
+ * and checks every constant in it, compiled as C99 and as C++. Each constant is
  * compared with the double that its expected decimal text reads as, so a
- * wrong digit anywhere in a line fails. The header is roundoff_bounds.h unless
- * the build names another. */
-#ifdef ROUNDOFF_BOUNDS_INCLUDE
+ * wrong digit anywhere in a line fails. */
 #include ROUNDOFF_BOUNDS_INCLUDE
-#else
-#include "roundoff_bounds.h"
-#endif
 
 #include <stdio.h>
 
