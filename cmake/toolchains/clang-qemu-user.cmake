@@ -20,13 +20,6 @@ set(CMAKE_CXX_COMPILER "${ROUNDOFF_CLANGXX}")
 set(CMAKE_C_COMPILER_TARGET ${ROUNDOFF_CROSS_TRIPLE})
 set(CMAKE_CXX_COMPILER_TARGET ${ROUNDOFF_CROSS_TRIPLE})
 roundoff_require_compiles("${CMAKE_CXX_COMPILER}" --target=${ROUNDOFF_CROSS_TRIPLE} ${cross_packages})
-# Clang 14 supports -frounding-math on x86 only; elsewhere it warns that the
-# option is unsupported, though it still keeps multiplies and adds apart. The
-# measurement does not lean on it: every value it compares or returns passes
-# through a volatile double and depends on run-time operands, so nothing can
-# be folded under an assumed rounding direction. The probe test under all
-# four directions is what shows it on each target.
-set(CMAKE_CXX_FLAGS_INIT -Wno-unsupported-floating-point-opt)
 set(CMAKE_FIND_ROOT_PATH /usr/${ROUNDOFF_CROSS_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
