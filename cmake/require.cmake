@@ -2,6 +2,23 @@
 # stops the configuration with the Debian packages that provide it instead of
 # an error deep inside compiler detection.
 
+# roundoff_stop(TEXT...): stops the configuration with TEXT alone. CMake reads
+# a toolchain file before it looks for the build program, and once an error
+# has stopped the reading it no longer looks, then adds a false second error
+# that the build program is missing; so the build program is looked for
+# first, as CMake itself would.
+function(roundoff_stop)
+    if(NOT CMAKE_MAKE_PROGRAM)
+        if(CMAKE_GENERATOR MATCHES "Ninja")
+            find_program(CMAKE_MAKE_PROGRAM NAMES ninja-build ninja samu NAMES_PER_DIR)
+        elseif(CMAKE_GENERATOR MATCHES "Makefiles")
+            find_program(CMAKE_MAKE_PROGRAM NAMES gmake make NAMES_PER_DIR)
+        endif()
+    endif()
+    list(JOIN ARGN "" text)
+    message(FATAL_ERROR "${text}")
+endfunction()
+
 # roundoff_require_program(VAR NAMES PACKAGES...): finds the program under the
 # first of NAMES (one name, or a list of them) that exists, sets VAR to it.
 function(roundoff_require_program var names)
@@ -9,7 +26,7 @@ function(roundoff_require_program var names)
     if(NOT ${var})
         list(JOIN ARGN " " packages)
         list(GET names 0 name)
-        message(FATAL_ERROR "${name} not found: install the Debian packages: ${packages}")
+        roundoff_stop("${name} not found: install the Debian packages: ${packages}")
     endif()
 endfunction()
 
@@ -25,7 +42,7 @@ function(roundoff_require_compiles compiler flags)
     if(NOT status EQUAL 0)
         list(JOIN ARGN " " packages)
         list(JOIN flags " " shown)
-        message(FATAL_ERROR "${compiler} cannot build with ${shown}: install the Debian packages: ${packages}")
+        roundoff_stop("${compiler} cannot build with ${shown}: install the Debian packages: ${packages}")
     endif()
 endfunction()
 

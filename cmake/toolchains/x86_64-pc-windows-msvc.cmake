@@ -32,7 +32,7 @@ set(CMAKE_MT "${ROUNDOFF_LLVM_MT}")
 set(wine_include /usr/include/wine/wine)
 set(wine_lib /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 if(NOT EXISTS "${wine_include}/msvcrt/stdio.h" OR NOT EXISTS "${wine_lib}/libucrtbase.a")
-    message(FATAL_ERROR "The Universal CRT's headers and import libraries are missing: install the Debian packages: ${msvc_packages}")
+    roundoff_stop("The Universal CRT's headers and import libraries are missing: install the Debian packages: ${msvc_packages}")
 endif()
 
 # /imsvc makes the CRT's headers system headers, as Visual Studio's are.
