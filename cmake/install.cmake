@@ -12,11 +12,14 @@ install(EXPORT roundoff_bounds_targets
     NAMESPACE roundoff_bounds::
     FILE roundoff_boundsTargets.cmake
     DESTINATION "${ROUNDOFF_PACKAGE_DIR}")
-write_basic_package_version_file(roundoff_boundsConfigVersion.cmake
+write_basic_package_version_file(roundoff_boundsVersionRule.cmake
     COMPATIBILITY SameMajorVersion)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfigVersion.cmake.in"
+    roundoff_boundsConfigVersion.cmake @ONLY)
 install(FILES
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfig.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_header.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_run.cmake"
+        "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsVersionRule.cmake"
         "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsConfigVersion.cmake"
     DESTINATION "${ROUNDOFF_PACKAGE_DIR}")

@@ -73,11 +73,14 @@ function(roundoff_bounds_add_header target)
         message(FATAL_ERROR "${me}: FILENAME ${arg_FILENAME} is absolute; give the header's path "
             "as the code includes it, such as roundoff_bounds.h or geom/roundoff.h")
     endif()
-    if(arg_FILENAME MATCHES "(^|[/\\\\])\\.\\.([/\\\\]|$)")
+    # One spelling for one header: ./x.h, a//x.h and a/b/../x.h are x.h and
+    # a/x.h, so that calls that name the same file are the same call.
+    cmake_path(NORMAL_PATH arg_FILENAME OUTPUT_VARIABLE filename)
+    if(filename MATCHES "^\\.\\.([/\\\\]|$)")
         message(FATAL_ERROR "${me}: FILENAME ${arg_FILENAME} reaches above the header's folder "
             "with '..'; give the header's path as the code includes it, such as geom/roundoff.h")
     endif()
-    if(arg_FILENAME MATCHES "[/\\\\]$")
+    if(filename MATCHES "(^|[/\\\\])\\.?$")
         message(FATAL_ERROR "${me}: FILENAME ${arg_FILENAME} names a folder, not a file")
     endif()
 
@@ -88,9 +91,9 @@ function(roundoff_bounds_add_header target)
     if(multi_config)
         string(APPEND dir "/$<CONFIG>")
     endif()
-    set(header "${dir}/${arg_FILENAME}")
+    set(header "${dir}/${filename}")
 
-    set(done "roundoff_bounds_header ${target} ${arg_FILENAME}")
+    set(done "roundoff_bounds_header ${target} ${filename}")
     get_property(earlier GLOBAL PROPERTY "${done}")
     if(earlier)
         if(arg_HEADER_VARIABLE)
@@ -100,18 +103,32 @@ function(roundoff_bounds_add_header target)
     endif()
     set_property(GLOBAL PROPERTY "${done}" "${header}")
 
+    # The target waits for a target of the header's own, which every
+    # generator orders before it, whichever folder defined it; for an
+    # INTERFACE library, CMake hands that wait on to everything linking it.
+    string(MAKE_C_IDENTIFIER "roundoff_bounds_header_${target}_${filename}" header_target)
+    while(TARGET ${header_target})
+        string(APPEND header_target _)
+    endwhile()
+
+    # The command's own output is a stamp; the header is only a by-product,
+    # rewritten when its bytes change. So a generator that is rebuilt and
+    # writes the same text recompiles nothing that includes the header, and
+    # the next build has nothing to do.
+    set(stamp "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${header_target}.dir")
+    if(multi_config)
+        string(APPEND stamp "/$<CONFIG>")
+    endif()
+    string(APPEND stamp "/header.stamp")
+
     set(run_script "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/roundoff_bounds_run.cmake")
     if(ROUNDOFF_BOUNDS_HEADER)
         if(NOT EXISTS "${ROUNDOFF_BOUNDS_HEADER}")
             message(FATAL_ERROR "ROUNDOFF_BOUNDS_HEADER names ${ROUNDOFF_BOUNDS_HEADER}, which does not exist")
         endif()
-        add_custom_command(
-            OUTPUT "${header}"
-            COMMAND "${CMAKE_COMMAND}" "-DHEADER=${header}" "-DGIVEN=${ROUNDOFF_BOUNDS_HEADER}"
-                    -P "${run_script}"
-            DEPENDS "${ROUNDOFF_BOUNDS_HEADER}" "${run_script}"
-            COMMENT "Taking ${arg_FILENAME} for ${target} from ${ROUNDOFF_BOUNDS_HEADER}"
-            VERBATIM)
+        set(source "-DGIVEN=${ROUNDOFF_BOUNDS_HEADER}")
+        set(depends "${ROUNDOFF_BOUNDS_HEADER}")
+        set(comment "Taking ${filename} for ${target} from ${ROUNDOFF_BOUNDS_HEADER}")
     else()
         if(NOT TARGET roundoff_bounds::roundoff_bounds)
             message(FATAL_ERROR "${me}: the target roundoff_bounds::roundoff_bounds is missing")
@@ -135,22 +152,18 @@ function(roundoff_bounds_add_header target)
             set(runner ${CMAKE_CROSSCOMPILING_EMULATOR})
         endif()
         set(command ${runner} "$<TARGET_FILE:${generator}>")
-
-        add_custom_command(
-            OUTPUT "${header}"
-            COMMAND "${CMAKE_COMMAND}" "-DHEADER=${header}" "-DGENERATOR=${command}" -P "${run_script}"
-            DEPENDS ${generator} "${run_script}"
-            COMMENT "Measuring the arithmetic for ${arg_FILENAME} of ${target}"
-            VERBATIM)
+        set(source "-DGENERATOR=${command}")
+        set(depends ${generator} "$<TARGET_FILE:${generator}>")
+        set(comment "Measuring the arithmetic for ${filename} of ${target}")
     endif()
+    add_custom_command(
+        OUTPUT "${stamp}"
+        BYPRODUCTS "${header}"
+        COMMAND "${CMAKE_COMMAND}" "-DHEADER=${header}" "-DSTAMP=${stamp}" "${source}" -P "${run_script}"
+        DEPENDS ${depends} "${run_script}"
+        COMMENT "${comment}"
+        VERBATIM)
 
-    # The target waits for a target of the header's own, which every
-    # generator orders before it, whichever folder defined it; for an
-    # INTERFACE library, CMake hands that wait on to everything linking it.
-    string(MAKE_C_IDENTIFIER "roundoff_bounds_header_${target}_${arg_FILENAME}" header_target)
-    while(TARGET ${header_target})
-        string(APPEND header_target _)
-    endwhile()
     # A header-only library that is installed needs its header built with
     # the rest, even where nothing in this build links it.
     set(all "")
@@ -160,7 +173,7 @@ function(roundoff_bounds_add_header target)
             set(all ALL)
         endif()
     endif()
-    add_custom_target(${header_target} ${all} DEPENDS "${header}")
+    add_custom_target(${header_target} ${all} DEPENDS "${stamp}")
     add_dependencies(${target} ${header_target})
     target_include_directories(${target} ${scope} "$<BUILD_INTERFACE:${dir}>")
 

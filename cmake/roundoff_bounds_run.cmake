@@ -1,16 +1,18 @@
-# Writes HEADER, whole or not at all, from one of two sources: what the
-# generator prints (GENERATOR: the program, after its emulator where it needs
-# one), or a header written on the target machine and given as a file
-# (GIVEN). Either way the text goes to a temporary file first, is checked to be
-# a complete header, and takes the header's name only then, so a failed run or
-# a file cut short leaves no header that a later build would take as up to
-# date; Ninja, unlike Make, keeps a failed command's output.
+# Writes HEADER, whole or not at all, and then touches STAMP, from one of two
+# sources: what the generator prints (GENERATOR: the program, after its
+# emulator where it needs one), or a header written on the target machine and
+# given as a file (GIVEN). Either way the text goes to a temporary file
+# first, is checked to be a complete header, and takes the header's name only
+# then, so a failed run or a file cut short leaves no header that a later
+# build would take as up to date; Ninja, unlike Make, keeps a failed command's
+# output. A header that already holds the same bytes is left untouched, so
+# nothing that includes it recompiles.
 #
-#   cmake -DHEADER=<file> "-DGENERATOR=[EMULATOR...;]PROGRAM" -P roundoff_bounds_run.cmake
-#   cmake -DHEADER=<file> -DGIVEN=<file> -P roundoff_bounds_run.cmake
+#   cmake -DHEADER=<file> -DSTAMP=<file> "-DGENERATOR=[EMULATOR...;]PROGRAM" -P roundoff_bounds_run.cmake
+#   cmake -DHEADER=<file> -DSTAMP=<file> -DGIVEN=<file> -P roundoff_bounds_run.cmake
 
-if(NOT HEADER OR (NOT GENERATOR AND NOT GIVEN))
-    message(FATAL_ERROR "usage: cmake -DHEADER=<file> \"-DGENERATOR=[EMULATOR...;]PROGRAM\" | -DGIVEN=<file> -P roundoff_bounds_run.cmake")
+if(NOT HEADER OR NOT STAMP OR (NOT GENERATOR AND NOT GIVEN))
+    message(FATAL_ERROR "usage: cmake -DHEADER=<file> -DSTAMP=<file> \"-DGENERATOR=[EMULATOR...;]PROGRAM\" | -DGIVEN=<file> -P roundoff_bounds_run.cmake")
 endif()
 
 get_filename_component(dir "${HEADER}" DIRECTORY)
@@ -18,7 +20,7 @@ file(MAKE_DIRECTORY "${dir}")
 set(partial "${HEADER}.partial")
 
 function(reject)
-    file(REMOVE "${partial}" "${HEADER}")
+    file(REMOVE "${partial}" "${HEADER}" "${STAMP}")
     list(JOIN ARGN "" text)
     message(FATAL_ERROR "${text}; no header written to ${HEADER}")
 endfunction()
@@ -60,4 +62,15 @@ if(missing)
     reject("${source} is not a complete header written by roundoff_bounds (cut short?): "
            "it lacks the definitions of ${missing}")
 endif()
-file(RENAME "${partial}" "${HEADER}")
+if(EXISTS "${HEADER}")
+    file(SHA256 "${HEADER}" old)
+    file(SHA256 "${partial}" new)
+endif()
+if(EXISTS "${HEADER}" AND old STREQUAL new)
+    file(REMOVE "${partial}")
+else()
+    file(RENAME "${partial}" "${HEADER}")
+endif()
+get_filename_component(stamp_dir "${STAMP}" DIRECTORY)
+file(MAKE_DIRECTORY "${stamp_dir}")
+file(TOUCH "${STAMP}")
