@@ -10,15 +10,27 @@
 # MODE is one of
 #   subdirectory, fetchcontent, package (the installed package): the build,
 #       in parallel, must generate the expected header and list only the
-#       consumer's own test;
+#       consumer's own test; taken in by FetchContent, the project must also
+#       answer find_package with its version;
+#   strict-gcc, strict-clang, strict-everything, strict-aarch64: the same
+#       from a subdirectory, built with a strict project's warning flags and
+#       warnings as errors, by GCC, Clang, Clang with every warning, and Clang
+#       for 64-bit ARM with a plain toolchain file of the user's own (run
+#       under qemu-aarch64);
+#   rebuild: the generator rebuilt, writing the same header, must recompile
+#       nothing that includes it, and leave Ninja nothing to do afterwards;
+#   multi-config-all: Ninja Multi-Config building every configuration at
+#       once must give each one the expected header;
+#   wrong-processor: the installed package, found by a build for another
+#       processor, must be refused with a message that names both;
 #   installed-library: the same from a subdirectory, with nothing in the
 #       build linking geom, then installed, and a second project that finds
 #       geom as installed compiles against its header;
 #   without-emulator: a cross build without an emulator, which must stop with
 #       a message that says what to do;
-#   given-header: the same with ROUNDOFF_BOUNDS_HEADER, whose file must be
+#   given-header: a build with ROUNDOFF_BOUNDS_HEADER, whose file must be
 #       taken, and taken again once it changes, and stop the build once it is
-#       cut short;
+#       cut short; no object of the generator may be compiled;
 #   failing-generator: a generator that fails halfway through, which must fail
 #       the build and leave no header behind;
 #   calls: calls of roundoff_bounds_add_header that must each stop the
@@ -69,14 +81,20 @@ function(expect_header header)
     endif()
 endfunction()
 
-if(MODE MATCHES "^meson")
-    find_program(MESON meson)
-    if(NOT MESON)
+# A tool that only some modes need: where it is missing, the mode reports
+# itself as not run (a CTest skip), except in CI, which must run everything.
+function(need_tool var name package)
+    find_program(${var} ${name})
+    if(NOT ${var})
         if("$ENV{CI}" STREQUAL "true")
-            fail("meson is not installed")
+            fail("${name} is not installed")
         endif()
-        message(FATAL_ERROR "meson is not installed (Debian package meson): nothing checked")
+        message(FATAL_ERROR "${name} is not installed (Debian package ${package}): nothing checked")
     endif()
+endfunction()
+
+if(MODE MATCHES "^meson")
+    need_tool(MESON meson meson)
     set(project "${WORK_DIR}/project")
     file(COPY "${CMAKE_CURRENT_LIST_DIR}/meson.build" "${CMAKE_CURRENT_LIST_DIR}/check_constants.c"
         DESTINATION "${project}")
@@ -149,15 +167,68 @@ if(TOOLCHAIN)
     if(WINE_PREFIX)
         list(APPEND configure "-DROUNDOFF_WINE_PREFIX=${WINE_PREFIX}")
     endif()
-else()
+elseif(NOT MODE MATCHES "^strict-")
     list(APPEND configure "-DCMAKE_C_COMPILER=${C_COMPILER}" "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
 endif()
 set(prefix "${WORK_DIR}/prefix")
 set(only_this_prefix "-DCMAKE_PREFIX_PATH=${prefix}"
     -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 
-if(MODE MATCHES "^(subdirectory|fetchcontent)$")
+if(MODE STREQUAL "subdirectory")
     list(APPEND configure "-DROUNDOFF_BOUNDS_FROM=${MODE}")
+elseif(MODE STREQUAL "fetchcontent")
+    # No installed package to be found, so the source under test is taken
+    # (and then answers find_package: CMakeLists.txt checks the answers).
+    list(APPEND configure "-DROUNDOFF_BOUNDS_FROM=${MODE}" ${only_this_prefix})
+elseif(MODE MATCHES "^strict-")
+    # The flags of a strict project, in CMAKE_CXX_FLAGS where such a project
+    # keeps them, with warnings as errors.
+    set(strict -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wformat=2
+        -Wfloat-equal -Wold-style-cast -Wcast-qual -Wundef -Wdouble-promotion)
+    if(MODE STREQUAL "strict-gcc")
+        need_tool(STRICT_CXX g++ g++)
+        need_tool(STRICT_CC gcc gcc)
+    else()
+        need_tool(STRICT_CXX clang++ clang)
+        need_tool(STRICT_CC clang clang)
+        if(MODE STREQUAL "strict-everything")
+            set(strict -Weverything -Wno-c++98-compat -Wno-c++98-compat-pedantic -Wno-padded)
+        elseif(MODE STREQUAL "strict-aarch64")
+            need_tool(STRICT_QEMU qemu-aarch64 qemu-user)
+            if(NOT EXISTS /usr/aarch64-linux-gnu/lib/libstdc++.so.6)
+                need_tool(STRICT_CROSS_LIBRARIES aarch64-linux-gnu-libstdc++ libstdc++-12-dev-arm64-cross)
+            endif()
+            list(APPEND configure "-DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_LIST_DIR}/aarch64-plain.cmake")
+        endif()
+    endif()
+    list(JOIN strict " " strict)
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+        "-DCMAKE_C_COMPILER=${STRICT_CC}" "-DCMAKE_CXX_COMPILER=${STRICT_CXX}" "-DCMAKE_CXX_FLAGS=${strict}")
+elseif(MODE STREQUAL "rebuild")
+    # A copy of the source, so that touching it changes nothing of the tree
+    # under test.
+    set(copy "${WORK_DIR}/source")
+    file(MAKE_DIRECTORY "${copy}")
+    file(COPY "${SOURCE_DIR}/CMakeLists.txt" "${SOURCE_DIR}/cmake" "${SOURCE_DIR}/generator"
+        "${SOURCE_DIR}/roundoff" DESTINATION "${copy}")
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory "-DROUNDOFF_BOUNDS_SOURCE_DIR=${copy}")
+elseif(MODE STREQUAL "multi-config-all")
+    list(FILTER configure EXCLUDE REGEX "^(-G|${GENERATOR}|-DCMAKE_BUILD_TYPE=.*)$")
+    list(APPEND configure -G "Ninja Multi-Config" -DROUNDOFF_BOUNDS_FROM=subdirectory
+        -DCMAKE_CROSS_CONFIGS=all -DCMAKE_DEFAULT_CONFIGS=all)
+elseif(MODE STREQUAL "wrong-processor")
+    # This machine's package, found by a build for another processor; the
+    # compilers need not build for it, as nothing is built.
+    execute_process(
+        COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
+        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    if(SYSTEM_PROCESSOR STREQUAL "aarch64")
+        set(other x86_64)
+    else()
+        set(other aarch64)
+    endif()
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package ${only_this_prefix}
+        "-DCMAKE_SYSTEM_NAME=${CMAKE_HOST_SYSTEM_NAME}" "-DCMAKE_SYSTEM_PROCESSOR=${other}")
 elseif(MODE STREQUAL "calls")
     list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory)
 elseif(MODE STREQUAL "installed-library")
@@ -170,7 +241,10 @@ elseif(MODE STREQUAL "package")
         OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package ${only_this_prefix})
 elseif(MODE MATCHES "^(without-emulator|given-header)$")
-    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory -DCMAKE_CROSSCOMPILING_EMULATOR=)
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory)
+    if(CROSSCOMPILING)
+        list(APPEND configure -DCMAKE_CROSSCOMPILING_EMULATOR=)
+    endif()
     if(MODE STREQUAL "given-header")
         set(given "${WORK_DIR}/given.h")
         configure_file("${EXPECTED}" "${given}" COPYONLY)
@@ -193,6 +267,15 @@ if(MODE STREQUAL "without-emulator")
     endif()
     if(NOT out MATCHES "-DROUNDOFF_BOUNDS_HEADER=<file>" OR NOT out MATCHES "CMAKE_CROSSCOMPILING_EMULATOR")
         fail("the message does not say what to do:\n${out}")
+    endif()
+    return()
+endif()
+if(MODE STREQUAL "wrong-processor")
+    if(status EQUAL 0)
+        fail("a build for ${other} took the package built for ${SYSTEM_PROCESSOR}")
+    endif()
+    if(NOT out MATCHES "built for ${SYSTEM_PROCESSOR}, but this build is for ${other}")
+        fail("the message does not name both processors:\n${out}")
     endif()
     return()
 endif()
@@ -224,11 +307,14 @@ if(MODE STREQUAL "calls")
             fail("'${call}' met an error inside CMake:\n${out}")
         endif()
     endforeach()
-    must_pass("a repeated call" ${configure} "-DEXTRA_CALLS=roundoff_bounds_add_header(geom::geom FILENAME geom/roundoff_bounds.h HEADER_VARIABLE again)\nif(NOT again STREQUAL header)\nmessage(FATAL_ERROR \"\${again} is not \${header}\")\nendif()")
+    must_pass("a repeated call" ${configure} "-DEXTRA_CALLS=roundoff_bounds_add_header(geom::geom FILENAME ./geom//roundoff_bounds.h HEADER_VARIABLE again)\nif(NOT again STREQUAL header)\nmessage(FATAL_ERROR \"\${again} is not \${header}\")\nendif()")
     return()
 endif()
 
 set(build_command "${CMAKE_COMMAND}" --build "${build}" --config Release --parallel 8)
+if(MODE STREQUAL "multi-config-all")
+    set(build_command "${CMAKE_COMMAND}" --build "${build}" --parallel 8)
+endif()
 execute_process(COMMAND ${build_command} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 file(GLOB_RECURSE headers "${build}/roundoff_bounds_header/*")
 if(MODE STREQUAL "failing-generator")
@@ -244,6 +330,17 @@ if(NOT status EQUAL 0)
     fail("the build failed:\n${out}")
 endif()
 
+if(MODE STREQUAL "multi-config-all")
+    list(LENGTH headers count)
+    if(NOT count EQUAL 3)
+        fail("expected a header for each of Debug, Release and RelWithDebInfo, found: ${headers}")
+    endif()
+    foreach(header IN LISTS headers)
+        expect_header("${header}")
+    endforeach()
+    return()
+endif()
+
 list(LENGTH headers count)
 if(NOT count EQUAL 1)
     fail("expected one generated header, found: ${headers}")
@@ -254,6 +351,11 @@ if(MODE STREQUAL "given-header")
         RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
         fail("the header is not the given file")
+    endif()
+    # Nothing runs the generator, so nothing of it is compiled.
+    file(GLOB_RECURSE objects "${build}/roundoff_bounds/*.o" "${build}/roundoff_bounds/*.obj")
+    if(objects)
+        fail("a build given its header compiled the generator: ${objects}")
     endif()
     # A changed file reaches the next build.
     file(APPEND "${given}" "/* changed */\n")
@@ -284,6 +386,27 @@ if(MODE STREQUAL "given-header")
 endif()
 
 expect_header("${headers}")
+
+if(MODE STREQUAL "rebuild")
+    # The generator is rebuilt and runs again; its header keeps its bytes, so
+    # nothing that includes it is compiled again.
+    file(TOUCH "${copy}/generator/main.cpp")
+    execute_process(COMMAND ${build_command} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT status EQUAL 0 OR NOT out MATCHES "Measuring the arithmetic")
+        fail("the generator did not run again after a change:\n${out}")
+    endif()
+    if(out MATCHES "Building C object")
+        fail("a header with the same bytes recompiled the files that include it:\n${out}")
+    endif()
+    expect_header("${headers}")
+    if(GENERATOR MATCHES "Ninja")
+        execute_process(COMMAND ${build_command} OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        if(NOT out MATCHES "ninja: no work to do")
+            fail("Ninja had work left after the header was regenerated:\n${out}")
+        endif()
+    endif()
+    return()
+endif()
 
 if(MODE STREQUAL "installed-library")
     # geom installed, header and all; a second project compiles against it.
