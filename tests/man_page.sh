@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The manual page formats without a single warning from groff.
+# The manual page formats without a single warning from groff, and its title
+# line names the program's version.
 #
-#   man_page.sh PAGE
+#   man_page.sh PAGE "roundoff_bounds VERSION"
 set -uo pipefail
 
 if ! command -v groff >/dev/null; then
@@ -11,4 +12,5 @@ if ! command -v groff >/dev/null; then
 fi
 warnings=$(groff -man -ww -z "$1" 2>&1) || { echo "FAIL: groff failed: $warnings" >&2; exit 1; }
 [ -z "$warnings" ] || { echo "FAIL: groff warns:" >&2; echo "$warnings" >&2; exit 1; }
+head -n 1 "$1" | grep -qF "\"$2\"" || { echo "FAIL: the title line does not name $2: $(head -n 1 "$1")" >&2; exit 1; }
 echo "ok: $1"

@@ -5,7 +5,8 @@
 #         -DGENERATOR=... -DTOOLCHAIN=... -DC_COMPILER=... -DCXX_COMPILER=...
 #         -DCROSSCOMPILING=... -DCOMPILER_TARGET=... -DSYSTEM_PROCESSOR=... -DAR=... -DSTRIP=...
 #         -DEMULATOR=... -DWINE_PREFIX=...
-#         -DEXPECTED=... -DLINE_ENDING=lf|crlf -P consumer_test.cmake
+#         -DEXPECTED=... -DLINE_ENDING=lf|crlf [-DPREFIX=...|-DPACKAGE_DIR=...]
+#         -P consumer_test.cmake
 #
 # MODE is one of
 #   subdirectory, fetchcontent, package (the installed package): the build,
@@ -236,10 +237,22 @@ elseif(MODE STREQUAL "installed-library")
     list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory
         "-DEXTRA_CALLS=set_target_properties(uses_header PROPERTIES EXCLUDE_FROM_ALL ON)")
 elseif(MODE STREQUAL "package")
-    execute_process(
-        COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
-        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package ${only_this_prefix})
+    # This build installed in a prefix of its own; or, for a package made by
+    # CPack, the package's tree (PREFIX), the package's CMake folder
+    # (PACKAGE_DIR), or wherever the system has it (PREFIX=system).
+    if(PACKAGE_DIR)
+        list(APPEND configure "-Droundoff_bounds_DIR=${PACKAGE_DIR}")
+    elseif(PREFIX STREQUAL "system")
+    elseif(PREFIX)
+        list(TRANSFORM only_this_prefix REPLACE "^-DCMAKE_PREFIX_PATH=.*" "-DCMAKE_PREFIX_PATH=${PREFIX}")
+        list(APPEND configure ${only_this_prefix})
+    else()
+        execute_process(
+            COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
+            OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+        list(APPEND configure ${only_this_prefix})
+    endif()
+    list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package)
 elseif(MODE MATCHES "^(without-emulator|given-header)$")
     list(APPEND configure -DROUNDOFF_BOUNDS_FROM=subdirectory)
     if(CROSSCOMPILING)
