@@ -1,5 +1,6 @@
 #include "generator/header_text.h"
 
+#include "generator/fpu_control.h"
 #include "roundoff/bounds.h"
 
 #include <cerrno>
@@ -41,9 +42,15 @@ void attempt(WriteStatus& status, Write write)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #endif
+// The value was computed in the rounding direction the process started with;
+// its digits are rounded to nearest, since a C library's printf rounds them
+// in the direction in force. That direction is back before the next value is
+// computed.
 void write_constant_line(WriteStatus& status, const char* format, double value)
 {
+    const Rounding measured_in = round_to_nearest();
     attempt(status, [&] { return std::printf(format, value) < 0; });
+    restore_rounding(measured_in);
 }
 #if defined(__GNUC__) || defined(__clang__)
 #pragma GCC diagnostic pop

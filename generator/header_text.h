@@ -13,6 +13,8 @@ struct WriteStatus {
 // The comment banner and the empty line after it.
 void write_banner(WriteStatus& status);
 
+// Every line's digits are rounded to nearest, whatever rounding direction
+// the run measures under.
 void write_splitter_line(WriteStatus& status, double splitter);
 
 // Every error-bound line, each value computed from epsilon just before its

@@ -79,6 +79,23 @@ environment)
         expect_header "LC_ALL=$locale" "$(run env LC_ALL="$locale" LANG="$locale" "${program[@]}")"
     done
     ;;
+directions)
+    # Started in each rounding direction, the program still writes the same
+    # bytes: it measures in that direction and rounds its digits to nearest.
+    # A hook preloaded by the target's loader sets the direction before main;
+    # ROUNDOFF_PRELOAD_STYLE says who hands it to that loader: the loader
+    # itself (ld), qemu-user (qemu), or the build's runner script (runner).
+    hook=${ROUNDOFF_DIRECTION_HOOK:?}
+    case ${ROUNDOFF_PRELOAD_STYLE:?} in
+    ld) preload=(env "LD_PRELOAD=$hook" ASAN_OPTIONS=verify_asan_link_order=0) ;;
+    qemu) preload=(env "QEMU_SET_ENV=LD_PRELOAD=$hook") ;;
+    runner) preload=(env "ROUNDOFF_PRELOAD=$hook") ;;
+    *) fail "unknown preload style '$ROUNDOFF_PRELOAD_STYLE'" ;;
+    esac
+    for direction in upward downward towardzero tonearest; do
+        expect_header "started $direction" "$(run "${preload[@]}" ROUNDOFF_START_DIRECTION=$direction "${program[@]}")"
+    done
+    ;;
 full-disk)
     status=0
     "${program[@]}" >/dev/full 2>"$work/stderr" || status=$?
