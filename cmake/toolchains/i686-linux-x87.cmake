@@ -1,19 +1,24 @@
 # 32-bit x86 Linux with double arithmetic on the x87 unit, whose registers
 # hold 64-bit significands: the arithmetic the precision guard exists for.
+# Built by Debian's i686 cross compiler, which, unlike the 32-bit multilib of
+# the native compiler, can stand beside the cross compilers of the other
+# configurations.
 include("${CMAKE_CURRENT_LIST_DIR}/../require.cmake")
 
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
-roundoff_require_program(ROUNDOFF_GCC gcc gcc)
-roundoff_require_program(ROUNDOFF_GXX g++ g++)
+roundoff_require_program(ROUNDOFF_GCC i686-linux-gnu-gcc-12 g++-12-i686-linux-gnu)
+roundoff_require_program(ROUNDOFF_GXX i686-linux-gnu-g++-12 g++-12-i686-linux-gnu)
 set(CMAKE_C_COMPILER "${ROUNDOFF_GCC}")
 set(CMAKE_CXX_COMPILER "${ROUNDOFF_GXX}")
-set(x87_flags -m32 -mfpmath=387)
-roundoff_require_compiles("${CMAKE_CXX_COMPILER}" "${x87_flags}" g++-multilib)
-list(JOIN x87_flags " " x87_flags)
-set(CMAKE_C_FLAGS_INIT "${x87_flags}")
-set(CMAKE_CXX_FLAGS_INIT "${x87_flags}")
+set(CMAKE_C_FLAGS_INIT -mfpmath=387)
+set(CMAKE_CXX_FLAGS_INIT -mfpmath=387)
+set(CMAKE_FIND_ROOT_PATH /usr/i686-linux-gnu)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Every test program runs through run-i386.sh, which decides at each run
 # whether the processor runs it or qemu-i386 does. Deciding here instead would
