@@ -37,9 +37,10 @@
 #   calls: calls of roundoff_bounds_add_header that must each stop the
 #       configuration with a message naming it, and calls that must not;
 #   meson, meson-failing-generator: the same project built by Meson (its
-#       meson.build), natively or, in a cross build (CROSSCOMPILING), as a
-#       cross build with the same compilers and emulator; with a generator that fails, the build
-#       must fail, and fail again on the next build.
+#       meson.build) with a strict project's flags and warnings as errors,
+#       natively or, in a cross build (CROSSCOMPILING), as a cross build with
+#       the same compilers and emulator; with a generator that fails, the
+#       build must fail, and fail again on the next build.
 
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(build "${WORK_DIR}/build")
@@ -94,6 +95,11 @@ function(need_tool var name package)
     endif()
 endfunction()
 
+# The warning flags of a strict project, which this project's code must pass
+# as errors.
+set(strict -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wformat=2
+    -Wfloat-equal -Wold-style-cast -Wcast-qual -Wundef -Wdouble-promotion)
+
 if(MODE MATCHES "^meson")
     need_tool(MESON meson meson)
     set(project "${WORK_DIR}/project")
@@ -105,7 +111,10 @@ if(MODE MATCHES "^meson")
     # A cross file: the build's own compilers and emulator, or, for the
     # failing generator, this machine under another name, so that Meson runs
     # the generator through the stand-in emulator.
-    set(setup "${MESON}" setup "${build}" "${project}")
+    # A strict project: its C++ flags reach the generator's sources, warnings
+    # as errors.
+    list(JOIN strict " " cpp_args)
+    set(setup "${MESON}" setup "${build}" "${project}" -Dwerror=true "-Dcpp_args=${cpp_args}")
     if(CROSSCOMPILING OR MODE STREQUAL "meson-failing-generator")
         if(MODE STREQUAL "meson-failing-generator")
             set(target_args "")
@@ -182,10 +191,8 @@ elseif(MODE STREQUAL "fetchcontent")
     # (and then answers find_package: CMakeLists.txt checks the answers).
     list(APPEND configure "-DROUNDOFF_BOUNDS_FROM=${MODE}" ${only_this_prefix})
 elseif(MODE MATCHES "^strict-")
-    # The flags of a strict project, in CMAKE_CXX_FLAGS where such a project
+    # The strict project's flags in CMAKE_CXX_FLAGS, where such a project
     # keeps them, with warnings as errors.
-    set(strict -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wformat=2
-        -Wfloat-equal -Wold-style-cast -Wcast-qual -Wundef -Wdouble-promotion)
     if(MODE STREQUAL "strict-gcc")
         need_tool(STRICT_CXX g++ g++)
         need_tool(STRICT_CC gcc gcc)
