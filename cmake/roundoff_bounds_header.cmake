@@ -5,14 +5,16 @@
 # that compiles gets it as a private include directory; an INTERFACE library
 # passes it on to everything that links it, and each of those waits for the
 # header before it compiles. An ALIAS stands for the target it names. The
-# header is generated again whenever the generator changes.
+# header is generated again whenever the generator changes, and left
+# untouched when it comes out with the same bytes.
 #
 # FILENAME is the header's path as the code includes it: roundoff_bounds.h
 # unless it says otherwise, folders allowed ("geom/roundoff.h"), but never
 # absolute and never above its folder. HEADER_VARIABLE names a variable that
 # receives the header's path, to install it with install(FILES); under a
 # multi-config generator that path holds $<CONFIG>. Calling again for the same
-# target and FILENAME changes nothing, and gives the same path.
+# target and FILENAME, however spelled, changes nothing, and gives the same
+# path.
 #
 # The header describes the machine that runs the generator. In a cross build
 # that has to be the target, so the generator runs under
