@@ -185,9 +185,20 @@ if(TOOLCHAIN)
 elseif(NOT MODE MATCHES "^strict-")
     list(APPEND configure "-DCMAKE_C_COMPILER=${C_COMPILER}" "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
 endif()
+# Where packages are looked for: a prefix of this test's own, into which
+# install_this_build installs, or the tree of a package made by CPack
+# (PREFIX), and nowhere else.
 set(prefix "${WORK_DIR}/prefix")
+if(PREFIX AND NOT PREFIX STREQUAL "system")
+    set(prefix "${PREFIX}")
+endif()
 set(only_this_prefix "-DCMAKE_PREFIX_PATH=${prefix}"
     -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+function(install_this_build)
+    execute_process(
+        COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
+        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
 
 if(MODE STREQUAL "subdirectory")
     list(APPEND configure "-DROUNDOFF_BOUNDS_FROM=${MODE}")
@@ -233,9 +244,7 @@ elseif(MODE STREQUAL "multi-config-all")
 elseif(MODE STREQUAL "wrong-processor")
     # This machine's package, found by a build for another processor; the
     # compilers need not build for it, as nothing is built.
-    execute_process(
-        COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
-        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    install_this_build()
     if(SYSTEM_PROCESSOR STREQUAL "aarch64")
         set(other x86_64)
     else()
@@ -255,14 +264,10 @@ elseif(MODE STREQUAL "package")
     # (PACKAGE_DIR), or wherever the system has it (PREFIX=system).
     if(PACKAGE_DIR)
         list(APPEND configure "-Droundoff_bounds_DIR=${PACKAGE_DIR}")
-    elseif(PREFIX STREQUAL "system")
-    elseif(PREFIX)
-        list(TRANSFORM only_this_prefix REPLACE "^-DCMAKE_PREFIX_PATH=.*" "-DCMAKE_PREFIX_PATH=${PREFIX}")
-        list(APPEND configure ${only_this_prefix})
-    else()
-        execute_process(
-            COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --config "${CONFIG}" --prefix "${prefix}"
-            OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    elseif(NOT PREFIX STREQUAL "system")
+        if(NOT PREFIX)
+            install_this_build()
+        endif()
         list(APPEND configure ${only_this_prefix})
     endif()
     list(APPEND configure -DROUNDOFF_BOUNDS_FROM=package)
