@@ -3,11 +3,14 @@
 # an error deep inside compiler detection.
 
 # roundoff_stop(TEXT...): stops the configuration with TEXT alone. CMake reads
-# a toolchain file before it looks for the build program, and once an error
-# has stopped the reading it no longer looks, then adds a false second error
-# that the build program is missing; so the build program is looked for
-# first, as CMake itself would.
-function(roundoff_stop)
+# a toolchain file before it looks for the build program and the compilers,
+# and once an error has stopped the reading it no longer looks, then adds
+# false errors of its own that they are missing. So the build program is
+# looked for first, as CMake itself would, and compilers that the toolchain
+# file had not named yet are given a name for this run alone (not cached).
+# A macro, as is roundoff_require_program, so that the names land in the
+# toolchain file's own scope.
+macro(roundoff_stop)
     if(NOT CMAKE_MAKE_PROGRAM)
         if(CMAKE_GENERATOR MATCHES "Ninja")
             find_program(CMAKE_MAKE_PROGRAM NAMES ninja-build ninja samu NAMES_PER_DIR)
@@ -15,20 +18,27 @@ function(roundoff_stop)
             find_program(CMAKE_MAKE_PROGRAM NAMES gmake make NAMES_PER_DIR)
         endif()
     endif()
-    list(JOIN ARGN "" text)
-    message(FATAL_ERROR "${text}")
-endfunction()
+    foreach(roundoff_language IN ITEMS C CXX)
+        if(NOT CMAKE_${roundoff_language}_COMPILER)
+            set(CMAKE_${roundoff_language}_COMPILER roundoff-configuration-stopped)
+        endif()
+    endforeach()
+    string(CONCAT roundoff_text ${ARGN})
+    message(FATAL_ERROR "${roundoff_text}")
+endmacro()
 
 # roundoff_require_program(VAR NAMES PACKAGES...): finds the program under the
 # first of NAMES (one name, or a list of them) that exists, sets VAR to it.
-function(roundoff_require_program var names)
+macro(roundoff_require_program var names)
     find_program(${var} NAMES ${names})
     if(NOT ${var})
-        list(JOIN ARGN " " packages)
-        list(GET names 0 name)
-        roundoff_stop("${name} not found: install the Debian packages: ${packages}")
+        set(roundoff_names ${names})
+        list(GET roundoff_names 0 roundoff_name)
+        set(roundoff_packages ${ARGN})
+        list(JOIN roundoff_packages " " roundoff_packages)
+        roundoff_stop("${roundoff_name} not found: install the Debian packages: ${roundoff_packages}")
     endif()
-endfunction()
+endmacro()
 
 # roundoff_require_compiles(COMPILER FLAGS PACKAGES...): links a trivial C++
 # program with COMPILER and the given flags (a list).
