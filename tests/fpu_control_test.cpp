@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 using generator::FpuControl;
@@ -34,7 +36,12 @@ TEST(FpuControl, GuardRoundsDoublesTo53BitsAndRestoresTheWord)
 
     generator::write_fpu_control(start);
 
-    EXPECT_EQ(inside & generator::precision_field, generator::precision_53);
+    if constexpr (generator::precision_field != 0) {
+        EXPECT_EQ(inside & generator::precision_field, generator::precision_53);
+    } else {
+        static_cast<void>(inside);
+        std::puts("this unit has no precision field: doubles always round to 53 bits");
+    }
     EXPECT_EQ(sum, 1.0 + 0x1p-52);
     EXPECT_EQ(after, before);
 }

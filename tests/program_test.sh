@@ -3,6 +3,7 @@
 # writes and how it exits.
 #
 #   program_test.sh CHECK EXPECTED_HEADER LINE_ENDING PROGRAM [ARGS...]
+#   program_test.sh readme README LINE_ENDING PROGRAM [ARGS...]
 #
 # PROGRAM may be several words (an emulator and the program). LINE_ENDING is
 # lf, or crlf for a platform whose text streams end lines that way.
@@ -19,6 +20,15 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+# The README's "What it writes" block stands in for the expected header: it
+# must be what the program writes, byte for byte.
+if [ "$check" = readme ]; then
+    awk '/^## What it writes$/ { section = 1 } section && /^```c$/ { block = 1; next }
+         block && /^```$/ { exit } block' "$expected" >"$work/readme"
+    [ -s "$work/readme" ] || fail "no header block under \"## What it writes\" in $expected"
+    expected=$work/readme
+fi
 
 expected_bytes() {
     if [ "$line_ending" = crlf ]; then
@@ -56,7 +66,7 @@ run() {
 }
 
 case $check in
-output)
+output | readme)
     expect_header "plain run" "$(run "${program[@]}")"
     ;;
 arguments)
@@ -83,17 +93,17 @@ directions)
     # Started in each rounding direction, the program still writes the same
     # bytes: it measures in that direction and rounds its digits to nearest.
     # A hook preloaded by the target's loader sets the direction before main;
-    # ROUNDOFF_PRELOAD_STYLE says who hands it to that loader: the loader
+    # ROUNDOFF_BOUNDS_PRELOAD_STYLE says who hands it to that loader: the loader
     # itself (ld), qemu-user (qemu), or the build's runner script (runner).
-    hook=${ROUNDOFF_DIRECTION_HOOK:?}
-    case ${ROUNDOFF_PRELOAD_STYLE:?} in
+    hook=${ROUNDOFF_BOUNDS_DIRECTION_HOOK:?}
+    case ${ROUNDOFF_BOUNDS_PRELOAD_STYLE:?} in
     ld) preload=(env "LD_PRELOAD=$hook" ASAN_OPTIONS=verify_asan_link_order=0) ;;
     qemu) preload=(env "QEMU_SET_ENV=LD_PRELOAD=$hook") ;;
-    runner) preload=(env "ROUNDOFF_PRELOAD=$hook") ;;
-    *) fail "unknown preload style '$ROUNDOFF_PRELOAD_STYLE'" ;;
+    runner) preload=(env "ROUNDOFF_BOUNDS_PRELOAD=$hook") ;;
+    *) fail "unknown preload style '$ROUNDOFF_BOUNDS_PRELOAD_STYLE'" ;;
     esac
     for direction in upward downward towardzero tonearest; do
-        expect_header "started $direction" "$(run "${preload[@]}" ROUNDOFF_START_DIRECTION=$direction "${program[@]}")"
+        expect_header "started $direction" "$(run "${preload[@]}" ROUNDOFF_BOUNDS_START_DIRECTION=$direction "${program[@]}")"
     done
     ;;
 full-disk)

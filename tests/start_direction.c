@@ -1,6 +1,6 @@
 /* Preloaded into the program by the test that starts it in each rounding
  * direction: before main runs, sets the direction that
- * ROUNDOFF_START_DIRECTION names (upward, downward, towardzero, tonearest),
+ * ROUNDOFF_BOUNDS_START_DIRECTION names (upward, downward, towardzero, tonearest),
  * as a process started in that direction would have it. A direction that
  * cannot be set, or does not hold once set, ends the process, so that the
  * test cannot pass without having run in it. */
@@ -29,7 +29,7 @@ static const struct direction directions[] = {
 
 __attribute__((constructor)) static void start_in_direction(void)
 {
-    const char* wanted = getenv("ROUNDOFF_START_DIRECTION");
+    const char* wanted = getenv("ROUNDOFF_BOUNDS_START_DIRECTION");
     size_t i;
 
     if (wanted == NULL) {

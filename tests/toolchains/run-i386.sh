@@ -5,9 +5,9 @@
 # control. Either way the program's libraries are those of Debian's i686
 # cross compiler, in /usr/i686-linux-gnu, loaded by that folder's loader. The
 # choice is made here, at each run, so that configuring the build looks the
-# same on every machine. ROUNDOFF_FORCE_QEMU=1 picks qemu-i386 even where the
+# same on every machine. ROUNDOFF_BOUNDS_FORCE_QEMU=1 picks qemu-i386 even where the
 # processor could run the program, so both runners can be checked on one
-# machine. ROUNDOFF_PRELOAD names a library for the program's loader to
+# machine. ROUNDOFF_BOUNDS_PRELOAD names a library for the program's loader to
 # preload (for the program alone, not for this script).
 #
 #   run-i386.sh PROGRAM [ARGS...]   runs PROGRAM
@@ -20,8 +20,8 @@ if [ ! -x "$loader" ]; then
     echo "run-i386.sh: $loader not found: install the Debian package g++-12-i686-linux-gnu" >&2
     exit 127
 fi
-if [ "${ROUNDOFF_FORCE_QEMU:-0}" != 0 ]; then
-    runner=qemu reason="forced by ROUNDOFF_FORCE_QEMU"
+if [ "${ROUNDOFF_BOUNDS_FORCE_QEMU:-0}" != 0 ]; then
+    runner=qemu reason="forced by ROUNDOFF_BOUNDS_FORCE_QEMU"
 elif "$loader" --version >/dev/null 2>&1; then
     runner=processor reason="the kernel runs 32-bit programs"
 else
@@ -33,8 +33,8 @@ if [ $runner = qemu ] && ! command -v qemu-i386 >/dev/null 2>&1; then
     exit 127
 fi
 
-preload=${ROUNDOFF_PRELOAD:-}
-unset ROUNDOFF_PRELOAD
+preload=${ROUNDOFF_BOUNDS_PRELOAD:-}
+unset ROUNDOFF_BOUNDS_PRELOAD
 if [ "${1:-}" = --which ]; then
     case $runner in
     processor) echo "32-bit programs run on the processor's own x87 unit ($reason)" ;;

@@ -2,8 +2,8 @@
 # must never be handed the precision-control mask, and its text streams end
 # lines with a carriage return and a line feed.
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
-set(ROUNDOFF_MINGW_TRIPLET x86_64-w64-mingw32)
-set(ROUNDOFF_MINGW_PACKAGE g++-mingw-w64-x86-64-posix)
+set(ROUNDOFF_BOUNDS_MINGW_TRIPLET x86_64-w64-mingw32)
+set(ROUNDOFF_BOUNDS_MINGW_PACKAGE g++-mingw-w64-x86-64-posix)
 include("${CMAKE_CURRENT_LIST_DIR}/mingw.cmake")
 include("${CMAKE_CURRENT_LIST_DIR}/wine.cmake")
 roundoff_wine_emulator(64)

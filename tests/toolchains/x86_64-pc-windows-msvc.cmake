@@ -9,25 +9,25 @@
 # import libraries for ucrtbase.dll and kernel32.dll, and libwinecrt0.a for
 # the start-up that calls main. They hold no C++ library, so ucrt-cxx/ beside
 # this file gives the program the few C++ names of C headers it includes.
-include("${CMAKE_CURRENT_LIST_DIR}/../require.cmake")
+include("${CMAKE_CURRENT_LIST_DIR}/require.cmake")
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 
 set(msvc_packages clang-tools-14 lld llvm-14 libwine-dev)
-roundoff_require_program(ROUNDOFF_CLANG_CL "clang-cl;clang-cl-14" ${msvc_packages})
-roundoff_require_program(ROUNDOFF_LLD_LINK "lld-link;lld-link-14" ${msvc_packages})
-roundoff_require_program(ROUNDOFF_LLVM_LIB "llvm-lib;llvm-lib-14" ${msvc_packages})
-roundoff_require_program(ROUNDOFF_LLVM_RC "llvm-rc;llvm-rc-14" ${msvc_packages})
-roundoff_require_program(ROUNDOFF_LLVM_MT "llvm-mt;llvm-mt-14" ${msvc_packages})
-set(CMAKE_C_COMPILER "${ROUNDOFF_CLANG_CL}")
-set(CMAKE_CXX_COMPILER "${ROUNDOFF_CLANG_CL}")
+roundoff_require_program(ROUNDOFF_BOUNDS_CLANG_CL "clang-cl;clang-cl-14" ${msvc_packages})
+roundoff_require_program(ROUNDOFF_BOUNDS_LLD_LINK "lld-link;lld-link-14" ${msvc_packages})
+roundoff_require_program(ROUNDOFF_BOUNDS_LLVM_LIB "llvm-lib;llvm-lib-14" ${msvc_packages})
+roundoff_require_program(ROUNDOFF_BOUNDS_LLVM_RC "llvm-rc;llvm-rc-14" ${msvc_packages})
+roundoff_require_program(ROUNDOFF_BOUNDS_LLVM_MT "llvm-mt;llvm-mt-14" ${msvc_packages})
+set(CMAKE_C_COMPILER "${ROUNDOFF_BOUNDS_CLANG_CL}")
+set(CMAKE_CXX_COMPILER "${ROUNDOFF_BOUNDS_CLANG_CL}")
 set(CMAKE_C_COMPILER_TARGET x86_64-pc-windows-msvc)
 set(CMAKE_CXX_COMPILER_TARGET x86_64-pc-windows-msvc)
-set(CMAKE_LINKER "${ROUNDOFF_LLD_LINK}")
-set(CMAKE_AR "${ROUNDOFF_LLVM_LIB}")
-set(CMAKE_RC_COMPILER "${ROUNDOFF_LLVM_RC}")
-set(CMAKE_MT "${ROUNDOFF_LLVM_MT}")
+set(CMAKE_LINKER "${ROUNDOFF_BOUNDS_LLD_LINK}")
+set(CMAKE_AR "${ROUNDOFF_BOUNDS_LLVM_LIB}")
+set(CMAKE_RC_COMPILER "${ROUNDOFF_BOUNDS_LLVM_RC}")
+set(CMAKE_MT "${ROUNDOFF_BOUNDS_LLVM_MT}")
 
 set(wine_include /usr/include/wine/wine)
 set(wine_lib /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)

@@ -2,8 +2,8 @@
 # Wine, quiet, in a prefix of the build's own, and without offering to install
 # Wine's .NET and browser add-ons.
 include_guard(GLOBAL)
-include("${CMAKE_CURRENT_LIST_DIR}/../require.cmake")
-set(ROUNDOFF_WINE_TOOLCHAINS "${CMAKE_CURRENT_LIST_DIR}")
+include("${CMAKE_CURRENT_LIST_DIR}/require.cmake")
+set(ROUNDOFF_BOUNDS_WINE_TOOLCHAINS "${CMAKE_CURRENT_LIST_DIR}")
 
 # roundoff_wine_emulator(64): 64-bit programs, under Wine's 64-bit loader,
 # named directly: Debian's wine command prefers the 32-bit loader once wine32
@@ -12,31 +12,31 @@ set(ROUNDOFF_WINE_TOOLCHAINS "${CMAKE_CURRENT_LIST_DIR}")
 #
 # roundoff_wine_emulator(32): 32-bit programs, under Wine's 32-bit loader,
 # through run-wine32.sh, which decides at each run whether that loader can
-# start here; the toolchain's ROUNDOFF_WINE32_RUNNER names the script.
+# start here; the toolchain's ROUNDOFF_BOUNDS_WINE32_RUNNER names the script.
 #
-# ROUNDOFF_WINE_PREFIX is the prefix; a build that configures others, such as
+# ROUNDOFF_BOUNDS_WINE_PREFIX is the prefix; a build that configures others, such as
 # the tests' consumer projects, hands its own on, since setting one up takes
 # Wine many seconds.
 macro(roundoff_wine_emulator bits)
-    set(ROUNDOFF_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine-prefix" CACHE PATH "The Wine prefix the build's programs run in")
+    set(ROUNDOFF_BOUNDS_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine-prefix" CACHE PATH "The Wine prefix the build's programs run in")
     # One run at a time: two that start together on a new prefix both set it
     # up, and one of them fails.
-    set(ROUNDOFF_WINE_ENVIRONMENT env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-        "WINEPREFIX=${ROUNDOFF_WINE_PREFIX}" flock -o "${ROUNDOFF_WINE_PREFIX}.lock")
+    set(ROUNDOFF_BOUNDS_WINE_ENVIRONMENT env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
+        "WINEPREFIX=${ROUNDOFF_BOUNDS_WINE_PREFIX}" flock -o "${ROUNDOFF_BOUNDS_WINE_PREFIX}.lock")
     if("${bits}" STREQUAL 64)
-        find_program(ROUNDOFF_WINE64 NAMES wine64 PATHS /usr/lib/wine)
-        if(NOT ROUNDOFF_WINE64)
+        find_program(ROUNDOFF_BOUNDS_WINE64 NAMES wine64 PATHS /usr/lib/wine)
+        if(NOT ROUNDOFF_BOUNDS_WINE64)
             roundoff_stop("wine64 not found: install the Debian packages: wine wine64")
         endif()
-        roundoff_default_emulator(${ROUNDOFF_WINE_ENVIRONMENT} "${ROUNDOFF_WINE64}")
+        roundoff_default_emulator(${ROUNDOFF_BOUNDS_WINE_ENVIRONMENT} "${ROUNDOFF_BOUNDS_WINE64}")
     else()
-        find_program(ROUNDOFF_WINE32 NAMES wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
-        if(NOT ROUNDOFF_WINE32)
+        find_program(ROUNDOFF_BOUNDS_WINE32 NAMES wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
+        if(NOT ROUNDOFF_BOUNDS_WINE32)
             roundoff_stop("Wine's 32-bit loader not found: as root, run "
                 "dpkg --add-architecture i386 && apt-get update && apt-get install wine wine32:i386")
         endif()
-        set(ROUNDOFF_WINE32_RUNNER "${ROUNDOFF_WINE_TOOLCHAINS}/run-wine32.sh")
-        roundoff_default_emulator(${ROUNDOFF_WINE_ENVIRONMENT}
-            /bin/sh "${ROUNDOFF_WINE32_RUNNER}" "${ROUNDOFF_WINE32}")
+        set(ROUNDOFF_BOUNDS_WINE32_RUNNER "${ROUNDOFF_BOUNDS_WINE_TOOLCHAINS}/run-wine32.sh")
+        roundoff_default_emulator(${ROUNDOFF_BOUNDS_WINE_ENVIRONMENT}
+            /bin/sh "${ROUNDOFF_BOUNDS_WINE32_RUNNER}" "${ROUNDOFF_BOUNDS_WINE32}")
     endif()
 endmacro()

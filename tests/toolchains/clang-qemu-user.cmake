@@ -1,0 +1,20 @@
+# Shared by the toolchain files for the ARM, little-endian POWER, IBM Z and
+# RISC-V builds: a cross build with Clang against Debian's cross libraries for
+# the target triple in ROUNDOFF_BOUNDS_CROSS_TRIPLE (Debian architecture
+# ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH), run under qemu-user (qemu-user.cmake).
+include("${CMAKE_CURRENT_LIST_DIR}/require.cmake")
+
+set(cross_packages
+    clang
+    libstdc++-12-dev-${ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH}-cross
+    libgcc-12-dev-${ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH}-cross
+    binutils-${ROUNDOFF_BOUNDS_CROSS_TRIPLE})
+roundoff_require_program(ROUNDOFF_BOUNDS_CLANG clang ${cross_packages})
+roundoff_require_program(ROUNDOFF_BOUNDS_CLANGXX clang++ ${cross_packages})
+set(CMAKE_C_COMPILER "${ROUNDOFF_BOUNDS_CLANG}")
+set(CMAKE_CXX_COMPILER "${ROUNDOFF_BOUNDS_CLANGXX}")
+set(CMAKE_C_COMPILER_TARGET ${ROUNDOFF_BOUNDS_CROSS_TRIPLE})
+set(CMAKE_CXX_COMPILER_TARGET ${ROUNDOFF_BOUNDS_CROSS_TRIPLE})
+roundoff_require_compiles("${CMAKE_CXX_COMPILER}" --target=${ROUNDOFF_BOUNDS_CROSS_TRIPLE} ${cross_packages})
+
+include("${CMAKE_CURRENT_LIST_DIR}/qemu-user.cmake")
