@@ -1,0 +1,20 @@
+# Meson with a generator that fails halfway through: the build fails, leaves
+# no header, and fails again on the next build. This machine under another
+# name, so that Meson runs the generator through the stand-in emulator.
+set(EMULATOR "${consumer_dir}/fail_halfway.sh")
+set(meson_target_args "")
+string(CONCAT meson_machine "system = 'linux'\ncpu_family = 'x86_64'\ncpu = 'stand-in'\nendian = 'little'\n"
+    "[properties]\nneeds_exe_wrapper = true\n")
+meson_setup()
+foreach(attempt IN ITEMS first next)
+    run_step("${MESON}" compile -C "${build}")
+    if(status EQUAL 0)
+        fail("the ${attempt} build succeeded with a failing generator:\n${out}")
+    endif()
+    if(NOT out MATCHES "Generating roundoff_bounds.h")
+        fail("the ${attempt} build did not run the generator:\n${out}")
+    endif()
+    if(EXISTS "${build}/roundoff_bounds.h")
+        fail("the ${attempt} failed build left a header behind")
+    endif()
+endforeach()
