@@ -11,11 +11,11 @@ install(FILES "${PROJECT_BINARY_DIR}/generator/roundoff_bounds.1"
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE"
     DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT Runtime)
 
-set(ROUNDOFF_PACKAGE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/roundoff_bounds")
+set(ROUNDOFF_BOUNDS_PACKAGE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/roundoff_bounds")
 install(EXPORT roundoff_bounds_targets
     NAMESPACE roundoff_bounds::
     FILE roundoff_boundsTargets.cmake
-    DESTINATION "${ROUNDOFF_PACKAGE_DIR}"
+    DESTINATION "${ROUNDOFF_BOUNDS_PACKAGE_DIR}"
     COMPONENT Development)
 write_basic_package_version_file(roundoff_boundsVersionRule.cmake
     COMPATIBILITY SameMajorVersion)
@@ -24,8 +24,9 @@ configure_file("${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfigVersion.cmake.in"
 install(FILES
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfig.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_header.cmake"
+        "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_arithmetic.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_run.cmake"
         "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsVersionRule.cmake"
         "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsConfigVersion.cmake"
-    DESTINATION "${ROUNDOFF_PACKAGE_DIR}"
+    DESTINATION "${ROUNDOFF_BOUNDS_PACKAGE_DIR}"
     COMPONENT Development)

@@ -1,4 +1,5 @@
-# roundoff_bounds_add_header(<target> [FILENAME <path>] [HEADER_VARIABLE <var>])
+# roundoff_bounds_add_header(<target> [FILENAME <path>] [HEADER_VARIABLE <var>]
+#                            [NO_FLOATING_POINT_OPTIONS])
 #
 # Generates the header during the build, in a folder of the build tree that
 # goes on <target>'s include path, and makes <target> wait for it: a target
@@ -7,6 +8,16 @@
 # header before it compiles. An ALIAS stands for the target it names. The
 # header is generated again whenever the generator changes, and left
 # untouched when it comes out with the same bytes.
+#
+# The header's constants hold only for code in which every double operation
+# rounds on its own, so <target>'s C and C++ code (for an INTERFACE library,
+# the code of everything that links it) gets the options that make it so
+# with its compiler: no fused multiply-adds, and on an x87 unit stored
+# doubles and programs' arithmetic rounded to 53 bits. A flag that asks for
+# fast math (-ffast-math, -Ofast, /fp:fast, /fp:contract and the like) in the
+# build's flags or the target's options stops the configuration.
+# NO_FLOATING_POINT_OPTIONS leaves the target as it is, for a build that gives
+# the options to the files that use the header itself.
 #
 # FILENAME is the header's path as the code includes it: roundoff_bounds.h
 # unless it says otherwise, folders allowed ("geom/roundoff.h"), but never
@@ -26,13 +37,14 @@
 # Provided by find_package(roundoff_bounds) and by add_subdirectory or
 # FetchContent of this project alike.
 include_guard(GLOBAL)
+include("${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_arithmetic.cmake")
 
 set(ROUNDOFF_BOUNDS_HEADER "" CACHE FILEPATH
     "A header that roundoff_bounds wrote on the target machine; used instead of running the generator")
 
 function(roundoff_bounds_add_header target)
     set(me "roundoff_bounds_add_header(${target})")
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "FILENAME;HEADER_VARIABLE" "")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "NO_FLOATING_POINT_OPTIONS" "FILENAME;HEADER_VARIABLE" "")
     if(arg_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "${me}: unexpected arguments: ${arg_UNPARSED_ARGUMENTS}")
     endif()
@@ -176,6 +188,9 @@ function(roundoff_bounds_add_header target)
         endif()
     endif()
     add_custom_target(${header_target} ${all} DEPENDS "${stamp}")
+    if(NOT arg_NO_FLOATING_POINT_OPTIONS)
+        roundoff_bounds_rounding_options(${target} ${scope})
+    endif()
     add_dependencies(${target} ${header_target})
     target_include_directories(${target} ${scope} "$<BUILD_INTERFACE:${dir}>")
 
