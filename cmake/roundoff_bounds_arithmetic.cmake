@@ -59,6 +59,10 @@ function(roundoff_bounds_rounding_options target scope)
         if(id STREQUAL "MSVC")
             # Microsoft's compiler contracts only under /fp:contract or
             # /fp:fast and computes doubles as doubles: nothing to add.
+        elseif(CMAKE_${language}_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
+            # clang-cl contracts within one expression unless told not to,
+            # and takes Clang's own options only through /clang:.
+            list(APPEND options /clang:-ffp-contract=off)
         elseif(id MATCHES "Clang|GNU")
             list(APPEND options -ffp-contract=off)
             # A 32-bit x86 build whose doubles live on the x87 unit keeps 64

@@ -177,7 +177,8 @@ endmacro()
 # generator in subprojects/, a strict project's C++ flags on the generator's
 # sources and warnings as errors. Natively with this build's compilers; as a
 # cross build where CROSSCOMPILING says so, or where the mode gave a machine
-# of its own (meson_machine, meson_target_args), through EMULATOR.
+# of its own (meson_machine, meson_target_args), through EMULATOR; with the
+# C flags in meson_c_args, where the mode gave them.
 function(meson_setup)
     need_tool(MESON meson meson)
     set(MESON "${MESON}" PARENT_SCOPE)
@@ -189,6 +190,9 @@ function(meson_setup)
 
     list(JOIN strict " " cpp_args)
     set(setup "${MESON}" setup "${build}" "${project}" -Dwerror=true "-Dcpp_args=${cpp_args}")
+    if(DEFINED meson_c_args)
+        list(APPEND setup "-Dc_args=${meson_c_args}")
+    endif()
     if(NOT DEFINED meson_machine AND CROSSCOMPILING)
         if(NOT SYSTEM_PROCESSOR STREQUAL "aarch64")
             fail("no Meson cross file for ${SYSTEM_PROCESSOR}")
@@ -214,22 +218,34 @@ function(meson_setup)
     expect_configured("meson setup" "WARNING")
 endfunction()
 
-# x86_64_v3(VAR): the configure arguments that build for x86-64-v3, whose
-# fused multiply-add GCC contracts into by default, and run its programs: on
-# this processor where it has FMA and AVX2 (unless ROUNDOFF_BOUNDS_FORCE_QEMU
-# is set), else under qemu-x86_64's most capable model.
-function(x86_64_v3 var)
-    need_tool(V3_CC gcc gcc)
-    set(args "-DCMAKE_C_COMPILER=${V3_CC}" -DCMAKE_C_FLAGS=-march=x86-64-v3)
+# x86_64_v3_runner(VAR): empty where this processor runs x86-64-v3 programs
+# (it has FMA and AVX2) and ROUNDOFF_BOUNDS_FORCE_QEMU is not set; else the
+# emulator that runs them, qemu-x86_64's most capable model.
+function(x86_64_v3_runner var)
     file(READ /proc/cpuinfo cpu)
+    set(runner "")
     if(NOT cpu MATCHES " fma " OR NOT cpu MATCHES " avx2 " OR "$ENV{ROUNDOFF_BOUNDS_FORCE_QEMU}")
         need_tool(V3_QEMU qemu-x86_64 qemu-user)
-        file(WRITE "${WORK_DIR}/qemu-x86-64-v3.cmake"
-            "set(CMAKE_CROSSCOMPILING_EMULATOR [[${V3_QEMU}]] -cpu max CACHE STRING \"\")\n")
-        list(APPEND args "-DCMAKE_SYSTEM_NAME=${CMAKE_HOST_SYSTEM_NAME}" -C "${WORK_DIR}/qemu-x86-64-v3.cmake")
+        set(runner "${V3_QEMU}" -cpu max)
         message(STATUS "x86-64-v3 programs run under qemu-x86_64 -cpu max")
     else()
         message(STATUS "x86-64-v3 programs run on this processor")
+    endif()
+    set(${var} "${runner}" PARENT_SCOPE)
+endfunction()
+
+# x86_64_v3(VAR): the configure arguments that build the consumer's C with
+# GCC for x86-64-v3, which contracts into fused multiply-adds by default, and
+# run its programs (x86_64_v3_runner).
+function(x86_64_v3 var)
+    need_tool(V3_CC gcc gcc)
+    set(args "-DCMAKE_C_COMPILER=${V3_CC}" -DCMAKE_C_FLAGS=-march=x86-64-v3)
+    x86_64_v3_runner(runner)
+    if(runner)
+        list(JOIN runner "]] [[" runner)
+        file(WRITE "${WORK_DIR}/qemu-x86-64-v3.cmake"
+            "set(CMAKE_CROSSCOMPILING_EMULATOR [[${runner}]] CACHE STRING \"\")\n")
+        list(APPEND args "-DCMAKE_SYSTEM_NAME=${CMAKE_HOST_SYSTEM_NAME}" -C "${WORK_DIR}/qemu-x86-64-v3.cmake")
     endif()
     set(${var} "${args}" PARENT_SCOPE)
 endfunction()
