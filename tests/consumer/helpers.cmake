@@ -1,36 +1,27 @@
-# What the consumer modes (modes/<mode>.cmake) share: the driver's arguments
-# turned into the consumer project's configure command, and the checks that
-# every mode makes of what it configured, built and generated.
+# What the consumer modes (modes/<mode>.cmake) share: the consumer project's
+# configure command, made from the driver's arguments, and the checks that
+# the modes make of what it configured, built and generated.
 
 set(consumer_dir "${CMAKE_CURRENT_LIST_DIR}")
 set(build "${WORK_DIR}/build")
 cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
 
-# One argument, taken whole: what a step printed may hold semicolons.
-function(fail text)
+function(fail text) # one argument, taken whole: output may hold semicolons
     message(FATAL_ERROR "FAIL (${MODE}): ${text}")
 endfunction()
 
-# A value as a regular expression that matches it and nothing else: paths and
-# generator names hold '+', '.' and brackets.
-function(escape_regex var value)
-    string(REGEX REPLACE "([][+.*()^$?|\\{}])" "\\\\\\1" value "${value}")
-    set(${var} "${value}" PARENT_SCOPE)
-endfunction()
+# Runs a step that may fail; its status and output land in status and out.
+macro(run_step)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+endmacro()
 
 # Runs a step that must succeed, keeping its output for the message if not.
 function(must_pass what)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    run_step(${ARGN})
     if(NOT status EQUAL 0)
         fail("${what} failed:\n${out}")
     endif()
 endfunction()
-
-# Runs a step that may fail, leaving its status and output in the caller's
-# status and out.
-macro(run_step)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-endmacro()
 
 # After a configuration step, with its status and out in the caller's scope:
 # it must have succeeded without printing WARNING (a regular expression).
@@ -74,8 +65,7 @@ function(need_tool var name package)
     endif()
 endfunction()
 
-# The warning flags of a strict project, which this project's code must pass
-# as errors.
+# A strict project's warning flags, which this project's code must pass.
 set(strict -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wformat=2
     -Wfloat-equal -Wold-style-cast -Wcast-qual -Wundef -Wdouble-promotion)
 
@@ -160,10 +150,9 @@ function(expect_consumer_tests_pass)
         COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-# build_strict(ARGS...), for the strict-* modes: the consumer from a subdirectory, built with
-# the compilers STRICT_CC and STRICT_CXX and a strict project's flags (strict)
-# in CMAKE_CXX_FLAGS, where such a project keeps them, with warnings as
-# errors; ARGN adds to the configuration.
+# build_strict(ARGS...), for the strict-* modes: the consumer from a
+# subdirectory, built by STRICT_CC and STRICT_CXX with a strict project's
+# flags (strict) in CMAKE_CXX_FLAGS and warnings as errors, ARGS added.
 macro(build_strict)
     list(FILTER configure EXCLUDE REGEX "^-DCMAKE_(C|CXX)_COMPILER=")
     list(JOIN strict " " strict_flags)
@@ -224,13 +213,13 @@ endfunction()
 function(x86_64_v3_runner var)
     file(READ /proc/cpuinfo cpu)
     set(runner "")
+    set(where "this processor")
     if(NOT cpu MATCHES " fma " OR NOT cpu MATCHES " avx2 " OR "$ENV{ROUNDOFF_BOUNDS_FORCE_QEMU}")
         need_tool(V3_QEMU qemu-x86_64 qemu-user)
         set(runner "${V3_QEMU}" -cpu max)
-        message(STATUS "x86-64-v3 programs run under qemu-x86_64 -cpu max")
-    else()
-        message(STATUS "x86-64-v3 programs run on this processor")
+        set(where "qemu-x86_64 -cpu max")
     endif()
+    message(STATUS "x86-64-v3 programs run on ${where}")
     set(${var} "${runner}" PARENT_SCOPE)
 endfunction()
 
@@ -250,8 +239,7 @@ function(x86_64_v3 var)
     set(${var} "${args}" PARENT_SCOPE)
 endfunction()
 
-# The consumer's orientation program, built without the rounding options,
-# gets collinear points wrong: proof that the options are what makes it right.
+# The orientation program built without the rounding options is wrong.
 function(expect_orientation_wrong)
     execute_process(COMMAND "${CMAKE_CTEST_COMMAND}" --test-dir "${build}" -C Release -R orientation -V
         RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
