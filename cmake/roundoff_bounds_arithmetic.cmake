@@ -10,8 +10,10 @@ include(CheckSourceCompiles)
 # about them. This code and the header go into other people's builds, with
 # warnings as errors, so an option the compiler only half takes must stay
 # out; but a warning about whatever else the build's flags hold (an unknown
-# warning option, say) is no reason to lose it. Clang's warning that it
-# cannot honour a rounding mode names no option, only its own flag.
+# warning option, say) is no reason to lose it. Only diagnostics count
+# ("warning:", or MSVC's "warning D9002 :"), not a command line that a
+# Makefile build echoes. Clang's warning that it cannot honour a rounding
+# mode names no option, only its own flag.
 function(roundoff_bounds_compiler_takes language var)
     string(MAKE_C_IDENTIFIER "ROUNDOFF_BOUNDS_${language}_TAKES${ARGN}" result)
     set(names "")
@@ -23,7 +25,7 @@ function(roundoff_bounds_compiler_takes language var)
     list(JOIN ARGN " " CMAKE_REQUIRED_FLAGS)
     set(CMAKE_REQUIRED_QUIET ON)
     check_source_compiles(${language} "int main(void) { return 0; }" ${result}
-        FAIL_REGEX "[Ww]arning[^\n]*(${names}|-Wunsupported-floating-point-opt)")
+        FAIL_REGEX "[Ww]arning( D[0-9]+)? ?:[^\n]*(${names}|-Wunsupported-floating-point-opt)")
     set(${var} "${${result}}" PARENT_SCOPE)
 endfunction()
 
