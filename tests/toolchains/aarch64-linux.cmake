@@ -4,6 +4,5 @@
 # bounds.
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
 set(ROUNDOFF_BOUNDS_CROSS_TRIPLE aarch64-linux-gnu)
-set(ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH arm64)
 set(ROUNDOFF_BOUNDS_QEMU qemu-aarch64)
 include("${CMAKE_CURRENT_LIST_DIR}/clang-qemu-user.cmake")

@@ -2,6 +2,5 @@
 # FPSCR, which the guard's generic branch saves and restores.
 set(CMAKE_SYSTEM_PROCESSOR armv7)
 set(ROUNDOFF_BOUNDS_CROSS_TRIPLE arm-linux-gnueabihf)
-set(ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH armhf)
 set(ROUNDOFF_BOUNDS_QEMU qemu-arm)
 include("${CMAKE_CURRENT_LIST_DIR}/clang-qemu-user.cmake")

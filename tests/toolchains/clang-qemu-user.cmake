@@ -1,14 +1,13 @@
 # Shared by the toolchain files for the ARM, little-endian POWER, IBM Z and
-# RISC-V builds: a cross build with Clang against Debian's cross libraries for
-# the target triple in ROUNDOFF_BOUNDS_CROSS_TRIPLE (Debian architecture
-# ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH), run under qemu-user (qemu-user.cmake).
+# RISC-V builds: a cross build with Clang against the C++ library and
+# binutils of Debian's GCC cross compiler for the target triple in
+# ROUNDOFF_BOUNDS_CROSS_TRIPLE (Clang finds the newest it has), run under
+# qemu-user (qemu-user.cmake).
 include("${CMAKE_CURRENT_LIST_DIR}/require.cmake")
 
 set(cross_packages
     clang
-    libstdc++-12-dev-${ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH}-cross
-    libgcc-12-dev-${ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH}-cross
-    binutils-${ROUNDOFF_BOUNDS_CROSS_TRIPLE})
+    g++-${ROUNDOFF_BOUNDS_CROSS_TRIPLE})
 roundoff_require_program(ROUNDOFF_BOUNDS_CLANG clang ${cross_packages})
 roundoff_require_program(ROUNDOFF_BOUNDS_CLANGXX clang++ ${cross_packages})
 set(CMAKE_C_COMPILER "${ROUNDOFF_BOUNDS_CLANG}")

@@ -3,6 +3,5 @@
 # fused multiply-add instructions.
 set(CMAKE_SYSTEM_PROCESSOR riscv64)
 set(ROUNDOFF_BOUNDS_CROSS_TRIPLE riscv64-linux-gnu)
-set(ROUNDOFF_BOUNDS_CROSS_DEBIAN_ARCH riscv64)
 set(ROUNDOFF_BOUNDS_QEMU qemu-riscv64)
 include("${CMAKE_CURRENT_LIST_DIR}/clang-qemu-user.cmake")

@@ -17,7 +17,7 @@ sysroot=/usr/i686-linux-gnu
 loader=$sysroot/lib/ld-linux.so.2
 
 if [ ! -x "$loader" ]; then
-    echo "run-i386.sh: $loader not found: install the Debian package g++-12-i686-linux-gnu" >&2
+    echo "run-i386.sh: $loader not found: install the Debian package g++-i686-linux-gnu" >&2
     exit 127
 fi
 if [ "${ROUNDOFF_BOUNDS_FORCE_QEMU:-0}" != 0 ]; then
