@@ -34,7 +34,8 @@ endfunction()
 # each double addition, subtraction and multiplication of its C and C++ code
 # rounds to a double on its own, in the order written, as the header's
 # constants assume: no contraction into fused multiply-adds, no fast math,
-# and on an x87 unit no excess precision. Each goes in for each language
+# and on a unit with excess precision (x87, m68k) as little as its compiler
+# allows. Each goes in for each language
 # only where that compiler takes it without a word, and only for that
 # compiler. A flag that asks for fast math stops the configuration instead.
 function(roundoff_bounds_rounding_options target scope)
@@ -67,18 +68,19 @@ function(roundoff_bounds_rounding_options target scope)
             list(APPEND options /clang:-ffp-contract=off)
         elseif(id MATCHES "Clang|GNU")
             list(APPEND options -ffp-contract=off)
-            # A 32-bit x86 build whose doubles live on the x87 unit keeps 64
-            # bits of significand between operations. Stored variables are
-            # rounded with -ffloat-store, in any code; a program linked with
-            # -mpc64 starts with the unit set to round every operation to 53
-            # bits, which is what the constants assume. A library cannot set
-            # that for the program that loads it, so the link option goes to
-            # the programs that link the target, not to a shared library.
+            # A unit that computes doubles in extended precision (x87, m68k)
+            # keeps 64 bits of significand between operations. Stored
+            # variables are rounded with -ffloat-store, in any code; a program
+            # linked with -mpc64 (GCC for x87) starts with the unit set to
+            # round every operation to 53 bits, which is what the constants
+            # assume. A library cannot set that for the program that loads
+            # it, so the link option goes to the programs that link the
+            # target, not to a shared library.
             set(CMAKE_REQUIRED_QUIET ON)
             check_source_compiles(${language}
-                "#if !defined(__i386__) || defined(__SSE2_MATH__)\n#error not x87\n#endif\nint main(void) { return 0; }"
-                ROUNDOFF_BOUNDS_${language}_X87)
-            if(ROUNDOFF_BOUNDS_${language}_X87)
+                "#if __FLT_EVAL_METHOD__ != 2\n#error no excess precision\n#endif\nint main(void) { return 0; }"
+                ROUNDOFF_BOUNDS_${language}_EXCESS_PRECISION)
+            if(ROUNDOFF_BOUNDS_${language}_EXCESS_PRECISION)
                 list(APPEND options -ffloat-store)
                 roundoff_bounds_compiler_takes(${language} takes_pc64 -mpc64)
                 if(takes_pc64)
