@@ -204,13 +204,63 @@ inline void restore_rounding(Rounding saved) { write_fpu_control(saved); }
 
 } // namespace generator
 
+#elif defined(__GNUC__) && defined(__sh__) && defined(__SH_FPU_DOUBLE__)
+
+// SuperH with a double-precision unit (sh4): the PR bit of its FPSCR (bit
+// 19) selects whether the arithmetic instructions work on doubles or on
+// singles. Linux starts programs with it set, for doubles, and GCC switches
+// it only around the single-precision operations it emits; the guard sets it
+// all the same, since a double computed under PR clear is not a double. The
+// unit has nothing wider than a double, so its wide setting is the double
+// one. GCC's __builtin_sh_set_fpscr keeps PR as it finds it, so the FPSCR is
+// read and written directly.
+namespace generator {
+
+using FpuControl = unsigned int;
+
+inline constexpr FpuControl precision_field = 0x80000;
+inline constexpr FpuControl precision_53 = 0x80000;
+inline constexpr FpuControl precision_64 = 0x80000;
+
+inline FpuControl read_fpu_control()
+{
+    FpuControl word;
+    __asm__ __volatile__("sts fpscr, %0" : "=r"(word) : : "memory");
+    return word;
+}
+
+inline void write_fpu_control(FpuControl word)
+{
+    __asm__ __volatile__("lds %0, fpscr" : : "r"(word) : "memory");
+}
+
+inline void set_double_precision() { write_fpu_control(read_fpu_control() | precision_53); }
+
+// The direction is the FPSCR's bits 0-1: 00 to nearest, 01 toward zero.
+using Rounding = FpuControl;
+
+inline Rounding round_to_nearest()
+{
+    const Rounding saved = read_fpu_control();
+    write_fpu_control(saved & ~0x3u);
+    return saved;
+}
+
+inline void restore_rounding(Rounding saved) { write_fpu_control(saved); }
+
+} // namespace generator
+
 #else
 
 // Every other unit computes doubles as doubles, rounding to 53 bits with no
 // precision to set: ARM (VFP and AArch64), POWER, IBM Z, RISC-V, MIPS, SPARC,
 // PA-RISC, Alpha, and SSE where a compiler other than GCC or Clang targets
 // x86. The rounding direction is the part of the state every platform
-// offers, so that is what is saved and put back.
+// offers, so that is what is saved and put back. Two have less: ARM's
+// soft-float ABI (armel) computes doubles in software that rounds to
+// nearest whatever direction the C library records, and WebAssembly has no
+// control word at all, only doubles rounded to nearest; the C library's
+// calls cost nothing there.
 #include <cfenv>
 
 namespace generator {

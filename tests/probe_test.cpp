@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <cstdio>
 
 namespace {
 
@@ -17,6 +18,33 @@ struct Direction {
 };
 
 constexpr double up = 1.0 + 0x1p-52;
+
+// ARM's soft-float ABI (armel) computes doubles in the compiler's run-time
+// library, and WebAssembly has no rounding direction but to nearest; on both
+// the C library takes any direction and reports it as set. There the test
+// checks that the arithmetic rounds to nearest all the same, and that the
+// probe still measures binary64 under every direction the C library offers.
+#if (defined(__arm__) && defined(__SOFTFP__)) || defined(__wasm__)
+constexpr bool arithmetic_follows_direction = false;
+#else
+constexpr bool arithmetic_follows_direction = true;
+#endif
+
+const Direction to_nearest{FE_TONEAREST, "ToNearest", up, 1.0, -1.0};
+
+// Every direction this C library offers: sh4's has no upward or downward.
+const Direction directions[] = {
+    to_nearest,
+#ifdef FE_UPWARD
+    {FE_UPWARD, "Upward", up, up, -1.0},
+#endif
+#ifdef FE_DOWNWARD
+    {FE_DOWNWARD, "Downward", 1.0, 1.0, -up},
+#endif
+#ifdef FE_TOWARDZERO
+    {FE_TOWARDZERO, "TowardZero", 1.0, 1.0, -1.0},
+#endif
+};
 
 class ProbeUnderRounding : public ::testing::TestWithParam<Direction> {};
 
@@ -35,7 +63,10 @@ TEST_P(ProbeUnderRounding, MeasuresBinary64)
     const roundoff::Measurement measured = roundoff::probe();
     std::fesetround(saved);
 
-    const Direction& direction = GetParam();
+    const Direction& direction = arithmetic_follows_direction ? GetParam() : to_nearest;
+    if (!arithmetic_follows_direction) {
+        std::printf("%s set, and the arithmetic still rounds to nearest\n", GetParam().name);
+    }
     EXPECT_EQ(sums[0], direction.above_midpoint) << "not rounding " << direction.name;
     EXPECT_EQ(sums[1], direction.above_one) << "not rounding " << direction.name;
     EXPECT_EQ(sums[2], direction.below_minus_one) << "not rounding " << direction.name;
@@ -44,11 +75,7 @@ TEST_P(ProbeUnderRounding, MeasuresBinary64)
     EXPECT_EQ(measured.splitter, 0x1p27 + 1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDirection, ProbeUnderRounding,
-                         ::testing::Values(Direction{FE_TONEAREST, "ToNearest", up, 1.0, -1.0},
-                                           Direction{FE_UPWARD, "Upward", up, up, -1.0},
-                                           Direction{FE_DOWNWARD, "Downward", 1.0, 1.0, -up},
-                                           Direction{FE_TOWARDZERO, "TowardZero", 1.0, 1.0, -1.0}),
+INSTANTIATE_TEST_SUITE_P(EveryDirection, ProbeUnderRounding, ::testing::ValuesIn(directions),
                          [](const ::testing::TestParamInfo<Direction>& info) {
                              return std::string(info.param.name);
                          });

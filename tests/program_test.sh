@@ -102,8 +102,17 @@ directions)
     runner) preload=(env "ROUNDOFF_BOUNDS_PRELOAD=$hook") ;;
     *) fail "unknown preload style '$ROUNDOFF_BOUNDS_PRELOAD_STYLE'" ;;
     esac
+    # A direction the target's C library does not offer (sh4's has neither
+    # upward nor downward) is said and passed over; to nearest is always
+    # there.
     for direction in upward downward towardzero tonearest; do
-        expect_header "started $direction" "$(run "${preload[@]}" ROUNDOFF_BOUNDS_START_DIRECTION=$direction "${program[@]}")"
+        status=$(run "${preload[@]}" ROUNDOFF_BOUNDS_START_DIRECTION=$direction "${program[@]}")
+        if [ "$status" -eq 77 ] && [ "$direction" != tonearest ] &&
+            grep -qx "start_direction: no direction $direction here" "$work/stderr"; then
+            echo "note: this C library offers no direction $direction"
+            continue
+        fi
+        expect_header "started $direction" "$status"
     done
     ;;
 full-disk)

@@ -64,3 +64,31 @@ macro(roundoff_default_emulator)
         set(CMAKE_CROSSCOMPILING_EMULATOR ${ARGN})
     endif()
 endmacro()
+
+# roundoff_unavailable(WHY...): stops a configuration that cannot run on
+# this machine whatever is installed (its emulator is too old, say), with
+# one line that says why. CI takes that line as the configuration's verdict
+# here, and goes on.
+macro(roundoff_unavailable)
+    string(CONCAT roundoff_why ${ARGN})
+    message(NOTICE "not on this machine: ${roundoff_why}")
+    roundoff_stop("This configuration cannot run on this machine (see above).")
+endmacro()
+
+# roundoff_require_runs(WHY COMPILER EMULATOR...): builds a plain C program
+# with COMPILER and runs it under EMULATOR; where it does not start, the
+# configuration is unavailable for the reason WHY.
+macro(roundoff_require_runs roundoff_why roundoff_compiler)
+    set(roundoff_dir "${CMAKE_BINARY_DIR}/roundoff-require")
+    file(MAKE_DIRECTORY "${roundoff_dir}")
+    file(WRITE "${roundoff_dir}/runs.c" "int main(void) { return 0; }\n")
+    execute_process(COMMAND "${roundoff_compiler}" "${roundoff_dir}/runs.c" -o "${roundoff_dir}/runs"
+        RESULT_VARIABLE roundoff_status OUTPUT_QUIET ERROR_QUIET)
+    if(roundoff_status EQUAL 0)
+        execute_process(COMMAND ${ARGN} "${roundoff_dir}/runs" TIMEOUT 60
+            RESULT_VARIABLE roundoff_status OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(NOT roundoff_status EQUAL 0)
+        roundoff_unavailable("${roundoff_why}")
+    endif()
+endmacro()
