@@ -12,8 +12,9 @@
 # The header's constants hold only for code in which every double operation
 # rounds on its own, so <target>'s C and C++ code (for an INTERFACE library,
 # the code of everything that links it) gets the options that make it so
-# with its compiler: no fused multiply-adds, and on an x87 unit stored
-# doubles and programs' arithmetic rounded to 53 bits. A flag that asks for
+# with its compiler: no fused multiply-adds, and on a unit with excess
+# precision (x87, m68k) stored doubles rounded, and x87 programs' arithmetic
+# rounded to 53 bits throughout. A flag that asks for
 # fast math (-ffast-math, -Ofast, /fp:fast, /fp:contract and the like) in the
 # build's flags or the target's options stops the configuration.
 # NO_FLOATING_POINT_OPTIONS leaves the target as it is, for a build that gives

@@ -208,9 +208,9 @@ inline void restore_rounding(Rounding saved) { write_fpu_control(saved); }
 
 // SuperH with a double-precision unit (sh4): the PR bit of its FPSCR (bit
 // 19) selects whether the arithmetic instructions work on doubles or on
-// singles. Linux starts programs with it set, for doubles, and GCC switches
-// it only around the single-precision operations it emits; the guard sets it
-// all the same, since a double computed under PR clear is not a double. The
+// singles. GCC's code for doubles runs with it set and switches it only
+// around the single-precision operations it emits; the guard sets it all the
+// same, since a double computed under PR clear is not a double. The
 // unit has nothing wider than a double, so its wide setting is the double
 // one. GCC's __builtin_sh_set_fpscr keeps PR as it finds it, so the FPSCR is
 // read and written directly.
