@@ -29,15 +29,77 @@ function(roundoff_bounds_compiler_takes language var)
     set(${var} "${${result}}" PARENT_SCOPE)
 endfunction()
 
+# roundoff_bounds_known_options(LANG VAR LINK_VAR): the compile options
+# (VAR) and program link options (LINK_VAR) under which the LANG compiler in
+# use rounds each double addition, subtraction and multiplication on its own,
+# in the order written: no contraction into fused multiply-adds, and on a
+# unit with excess precision (x87, m68k) as little of it as the compiler
+# allows. Each group of options, from its vendor's documentation, counts only
+# where the compiler takes the whole group without a word. A compiler this
+# list does not know gets nothing; the arithmetic check decides about it.
+function(roundoff_bounds_known_options language var link_var)
+    set(id "${CMAKE_${language}_COMPILER_ID}")
+    set(groups "")
+    set(link_options "")
+    if(id STREQUAL "MSVC")
+        # Microsoft's compiler contracts only under /fp:contract or /fp:fast
+        # and computes doubles as doubles: nothing to add.
+    elseif(CMAKE_${language}_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
+        if(id STREQUAL "IntelLLVM")
+            # icx-cl's default model is fast: precise, and no fused multiply-adds.
+            list(APPEND groups "/fp:precise /Qfma-")
+        else()
+            # clang-cl contracts within one expression unless told not to,
+            # and takes Clang's own options only through /clang:.
+            list(APPEND groups /clang:-ffp-contract=off)
+        endif()
+    elseif(id STREQUAL "IntelLLVM")
+        # icx's default model is fast, which reassociates and contracts; its
+        # precise model still contracts. Given together, neither overrides
+        # the other, so neither draws an "overriding" warning.
+        list(APPEND groups "-fp-model=precise -ffp-contract=off")
+    elseif(id STREQUAL "NVHPC")
+        # nvc contracts by default wherever the target has a fused multiply-add.
+        list(APPEND groups -Mnofma)
+    elseif(id MATCHES "^(GNU|Clang|AppleClang|ARMClang|IBMClang|CrayClang|FujitsuClang)$")
+        list(APPEND groups -ffp-contract=off)
+        # A unit that computes doubles in extended precision (x87, m68k)
+        # keeps 64 bits of significand between operations. Stored
+        # variables are rounded with -ffloat-store, in any code; a program
+        # linked with -mpc64 (GCC for x87) starts with the unit set to
+        # round every operation to 53 bits, which is what the constants
+        # assume. A library cannot set that for the program that loads
+        # it, so the link option goes to programs only.
+        set(CMAKE_REQUIRED_QUIET ON)
+        check_source_compiles(${language}
+            "#if __FLT_EVAL_METHOD__ != 2\n#error no excess precision\n#endif\nint main(void) { return 0; }"
+            ROUNDOFF_BOUNDS_${language}_EXCESS_PRECISION)
+        if(ROUNDOFF_BOUNDS_${language}_EXCESS_PRECISION)
+            list(APPEND groups -ffloat-store)
+            roundoff_bounds_compiler_takes(${language} takes_pc64 -mpc64)
+            if(takes_pc64)
+                list(APPEND link_options -mpc64)
+            endif()
+        endif()
+    endif()
+    set(options "")
+    foreach(group IN LISTS groups)
+        separate_arguments(group UNIX_COMMAND "${group}")
+        roundoff_bounds_compiler_takes(${language} taken ${group})
+        if(taken)
+            list(APPEND options ${group})
+        endif()
+    endforeach()
+    set(${var} "${options}" PARENT_SCOPE)
+    set(${link_var} "${link_options}" PARENT_SCOPE)
+endfunction()
+
 # roundoff_bounds_rounding_options(TARGET SCOPE): gives TARGET, in SCOPE
-# (PRIVATE, or INTERFACE for a header-only library), the options under which
-# each double addition, subtraction and multiplication of its C and C++ code
-# rounds to a double on its own, in the order written, as the header's
-# constants assume: no contraction into fused multiply-adds, no fast math,
-# and on a unit with excess precision (x87, m68k) as little as its compiler
-# allows. Each goes in for each language
-# only where that compiler takes it without a word, and only for that
-# compiler. A flag that asks for fast math stops the configuration instead.
+# (PRIVATE, or INTERFACE for a header-only library), for its C and C++ code
+# and each only for the compiler in use, the options of
+# roundoff_bounds_known_options, as the header's constants assume. A flag
+# that asks for fast math stops the configuration instead. The options given
+# are kept in the global property "roundoff_bounds_options <TARGET> <LANG>".
 function(roundoff_bounds_rounding_options target scope)
     get_property(done GLOBAL PROPERTY "roundoff_bounds_rounding ${target}")
     if(done)
@@ -45,6 +107,7 @@ function(roundoff_bounds_rounding_options target scope)
     endif()
     set_property(GLOBAL PROPERTY "roundoff_bounds_rounding ${target}" ON)
     get_property(languages GLOBAL PROPERTY ENABLED_LANGUAGES)
+    set(given "")
     foreach(language IN ITEMS C CXX)
         if(NOT language IN_LIST languages)
             continue()
@@ -56,43 +119,11 @@ function(roundoff_bounds_rounding_options target scope)
                 ${CMAKE_${language}_FLAGS_${config}})
         endforeach()
 
+        roundoff_bounds_known_options(${language} options link_options)
+        set_property(GLOBAL PROPERTY "roundoff_bounds_options ${target} ${language}" ${options})
         set(id "${CMAKE_${language}_COMPILER_ID}")
-        set(options "")
-        set(link_options "")
-        if(id STREQUAL "MSVC")
-            # Microsoft's compiler contracts only under /fp:contract or
-            # /fp:fast and computes doubles as doubles: nothing to add.
-        elseif(CMAKE_${language}_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
-            # clang-cl contracts within one expression unless told not to,
-            # and takes Clang's own options only through /clang:.
-            list(APPEND options /clang:-ffp-contract=off)
-        elseif(id MATCHES "Clang|GNU")
-            list(APPEND options -ffp-contract=off)
-            # A unit that computes doubles in extended precision (x87, m68k)
-            # keeps 64 bits of significand between operations. Stored
-            # variables are rounded with -ffloat-store, in any code; a program
-            # linked with -mpc64 (GCC for x87) starts with the unit set to
-            # round every operation to 53 bits, which is what the constants
-            # assume. A library cannot set that for the program that loads
-            # it, so the link option goes to the programs that link the
-            # target, not to a shared library.
-            set(CMAKE_REQUIRED_QUIET ON)
-            check_source_compiles(${language}
-                "#if __FLT_EVAL_METHOD__ != 2\n#error no excess precision\n#endif\nint main(void) { return 0; }"
-                ROUNDOFF_BOUNDS_${language}_EXCESS_PRECISION)
-            if(ROUNDOFF_BOUNDS_${language}_EXCESS_PRECISION)
-                list(APPEND options -ffloat-store)
-                roundoff_bounds_compiler_takes(${language} takes_pc64 -mpc64)
-                if(takes_pc64)
-                    list(APPEND link_options -mpc64)
-                endif()
-            endif()
-        endif()
         foreach(option IN LISTS options)
-            roundoff_bounds_compiler_takes(${language} taken "${option}")
-            if(taken)
-                target_compile_options(${target} ${scope} "$<$<COMPILE_LANG_AND_ID:${language},${id}>:${option}>")
-            endif()
+            list(APPEND given "$<$<COMPILE_LANG_AND_ID:${language},${id}>:${option}>")
         endforeach()
         foreach(option IN LISTS link_options)
             set(program "$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>")
@@ -100,9 +131,92 @@ function(roundoff_bounds_rounding_options target scope)
                 "$<$<AND:${program},$<LINK_LANG_AND_ID:${language},${id}>>:${option}>")
         endforeach()
     endforeach()
-    # The target's own options may come after these, and win: look once the
-    # folder that called is read.
-    cmake_language(EVAL CODE "cmake_language(DEFER ID roundoff_bounds_fast_${target} CALL roundoff_bounds_refuse_target_fast_flags [[${target}]])")
+    if(given)
+        target_compile_options(${target} ${scope} ${given})
+    endif()
+    # The target's own options and its sources' may come after these and
+    # win: look, and put these last, once the folder that called is read.
+    string(REPLACE ";" "]] [[" quoted "${given}")
+    cmake_language(EVAL CODE "cmake_language(DEFER CALL roundoff_bounds_have_last_word [[${target}]] [[${quoted}]])")
+endfunction()
+
+# Options that ask for contracted multiply-adds, which the function's own
+# options override where they come after them.
+set(ROUNDOFF_BOUNDS_CONTRACTING "(^|:)[-/](ffp-contract=(fast|on|fast-honor-pragmas)|Qfma)>*$")
+
+# roundoff_bounds_have_last_word(TARGET GIVEN...), run once the calling
+# folder is read: fast math on TARGET or on a source compiled into it (for an
+# INTERFACE library, into a target of that folder that links it) stops the
+# configuration; the options GIVEN move behind TARGET's own, and go again
+# behind a source's own where that source asks for contraction.
+function(roundoff_bounds_have_last_word target)
+    get_target_property(type "${target}" TYPE)
+    set(property COMPILE_OPTIONS)
+    set(code_targets "${target}")
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        set(property INTERFACE_COMPILE_OPTIONS)
+        roundoff_bounds_linking("${target}" code_targets)
+    endif()
+    get_target_property(options "${target}" ${property})
+    if(options)
+        roundoff_bounds_refuse_fast_flags("${target}" "its ${property}" "${options}")
+    endif()
+    if(options AND ARGN)
+        list(REMOVE_ITEM options ${ARGN})
+        set_property(TARGET "${target}" PROPERTY ${property} ${options} ${ARGN})
+    endif()
+
+    foreach(code_target IN LISTS code_targets)
+        get_target_property(sources "${code_target}" SOURCES)
+        foreach(source IN LISTS sources)
+            if(source MATCHES "\\$<")
+                continue()
+            endif()
+            set(contracting OFF)
+            foreach(property IN ITEMS COMPILE_OPTIONS COMPILE_FLAGS)
+                get_source_file_property(flags "${source}" ${property})
+                if(NOT flags)
+                    continue()
+                endif()
+                roundoff_bounds_refuse_fast_flags("${target}"
+                    "the ${property} of ${source}, compiled into ${code_target}," "${flags}")
+                string(REPLACE ";" " " flags "${flags}")
+                separate_arguments(flags UNIX_COMMAND "${flags}")
+                foreach(flag IN LISTS flags)
+                    if(flag MATCHES "${ROUNDOFF_BOUNDS_CONTRACTING}")
+                        set(contracting ON)
+                    endif()
+                endforeach()
+            endforeach()
+            if(contracting AND ARGN)
+                set_property(SOURCE "${source}" APPEND PROPERTY COMPILE_OPTIONS ${ARGN})
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
+# roundoff_bounds_linking(LIBRARY VAR): the targets of the calling folder
+# that link LIBRARY, under its own name or an ALIAS of it.
+function(roundoff_bounds_linking library var)
+    get_directory_property(targets BUILDSYSTEM_TARGETS)
+    set(linking "")
+    foreach(candidate IN LISTS targets)
+        get_target_property(type "${candidate}" TYPE)
+        if(type STREQUAL "INTERFACE_LIBRARY" OR type STREQUAL "UTILITY")
+            continue()
+        endif()
+        get_target_property(links "${candidate}" LINK_LIBRARIES)
+        foreach(link IN LISTS links)
+            if(TARGET "${link}")
+                get_target_property(aliased "${link}" ALIASED_TARGET)
+                if(link STREQUAL library OR aliased STREQUAL library)
+                    list(APPEND linking "${candidate}")
+                    break()
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+    set(${var} "${linking}" PARENT_SCOPE)
 endfunction()
 
 # Stops the configuration if the flags in ARGN ask for fast math, naming the
@@ -112,7 +226,7 @@ endfunction()
 # flushes tiny values to zero for the whole program; /fp:fast and
 # /fp:contract can be overridden only with a warning.
 function(roundoff_bounds_refuse_fast_flags target where)
-    set(fast "(^|:)([-/](ffast-math|Ofast|ffp-model=fast|funsafe-math-optimizations|fassociative-math|fp:fast|fp:contract))>*$")
+    set(fast "(^|:)([-/](ffast-math|Ofast|ffp-model=fast|fp-model=fast(=[12])?|funsafe-math-optimizations|fassociative-math|fp:fast(=[12])?|fp:contract))>*$")
     string(REPLACE ";" " " flags "${ARGN}")
     separate_arguments(flags UNIX_COMMAND "${flags}")
     foreach(flag IN LISTS flags)
@@ -125,16 +239,4 @@ function(roundoff_bounds_refuse_fast_flags target where)
                 "use the header the options yourself.")
         endif()
     endforeach()
-endfunction()
-
-function(roundoff_bounds_refuse_target_fast_flags target)
-    get_target_property(type "${target}" TYPE)
-    set(property COMPILE_OPTIONS)
-    if(type STREQUAL "INTERFACE_LIBRARY")
-        set(property INTERFACE_COMPILE_OPTIONS)
-    endif()
-    get_target_property(options "${target}" ${property})
-    if(options)
-        roundoff_bounds_refuse_fast_flags("${target}" "its ${property}" "${options}")
-    endif()
 endfunction()

@@ -1,5 +1,5 @@
 # roundoff_bounds_add_header(<target> [FILENAME <path>] [HEADER_VARIABLE <var>]
-#                            [NO_FLOATING_POINT_OPTIONS])
+#                            [NO_FLOATING_POINT_OPTIONS] [NO_ARITHMETIC_CHECK])
 #
 # Generates the header during the build, in a folder of the build tree that
 # goes on <target>'s include path, and makes <target> wait for it: a target
@@ -16,9 +16,14 @@
 # precision (x87, m68k) stored doubles rounded, and x87 programs' arithmetic
 # rounded to 53 bits throughout. A flag that asks for
 # fast math (-ffast-math, -Ofast, /fp:fast, /fp:contract and the like) in the
-# build's flags or the target's options stops the configuration.
-# NO_FLOATING_POINT_OPTIONS leaves the target as it is, for a build that gives
-# the options to the files that use the header itself.
+# build's flags, the target's options or its sources' stops the
+# configuration. Then the build proves it: a check program compiled as the
+# target's code and run before the target is built
+# (roundoff_bounds_check.cmake) stops the build if that code does not round
+# as the header assumes. NO_ARITHMETIC_CHECK leaves the check out, for a
+# build that cannot run it; NO_FLOATING_POINT_OPTIONS leaves the target as it
+# is, and the check out too, for a build that gives the options to the files
+# that use the header itself.
 #
 # FILENAME is the header's path as the code includes it: roundoff_bounds.h
 # unless it says otherwise, folders allowed ("geom/roundoff.h"), but never
@@ -39,13 +44,15 @@
 # FetchContent of this project alike.
 include_guard(GLOBAL)
 include("${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_arithmetic.cmake")
+include("${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check.cmake")
 
 set(ROUNDOFF_BOUNDS_HEADER "" CACHE FILEPATH
     "A header that roundoff_bounds wrote on the target machine; used instead of running the generator")
 
 function(roundoff_bounds_add_header target)
     set(me "roundoff_bounds_add_header(${target})")
-    cmake_parse_arguments(PARSE_ARGV 1 arg "NO_FLOATING_POINT_OPTIONS" "FILENAME;HEADER_VARIABLE" "")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "NO_FLOATING_POINT_OPTIONS;NO_ARITHMETIC_CHECK"
+        "FILENAME;HEADER_VARIABLE" "")
     if(arg_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "${me}: unexpected arguments: ${arg_UNPARSED_ARGUMENTS}")
     endif()
@@ -191,6 +198,9 @@ function(roundoff_bounds_add_header target)
     add_custom_target(${header_target} ${all} DEPENDS "${stamp}")
     if(NOT arg_NO_FLOATING_POINT_OPTIONS)
         roundoff_bounds_rounding_options(${target} ${scope})
+        if(NOT arg_NO_ARITHMETIC_CHECK)
+            roundoff_bounds_check(${target} ${header_target} "${filename}" "${all}")
+        endif()
     endif()
     add_dependencies(${target} ${header_target})
     target_include_directories(${target} ${scope} "$<BUILD_INTERFACE:${dir}>")

@@ -183,11 +183,20 @@ function(meson_setup)
         list(APPEND setup "-Dc_args=${meson_c_args}")
     endif()
     if(NOT DEFINED meson_machine AND CROSSCOMPILING)
-        if(NOT SYSTEM_PROCESSOR STREQUAL "aarch64")
+        # Meson's names for the processors of the cross builds that run it.
+        set(families "aarch64 aarch64 little" "m68k m68k big" "i686 x86 little")
+        list(FILTER families INCLUDE REGEX "^${SYSTEM_PROCESSOR} ")
+        if(NOT families)
             fail("no Meson cross file for ${SYSTEM_PROCESSOR}")
         endif()
-        set(meson_target_args ", '--target=${COMPILER_TARGET}'")
-        set(meson_machine "system = 'linux'\ncpu_family = 'aarch64'\ncpu = 'aarch64'\nendian = 'little'\n")
+        separate_arguments(family UNIX_COMMAND "${families}")
+        list(GET family 1 cpu_family)
+        list(GET family 2 endian)
+        set(meson_target_args "")
+        if(COMPILER_TARGET)
+            set(meson_target_args ", '--target=${COMPILER_TARGET}'")
+        endif()
+        set(meson_machine "system = 'linux'\ncpu_family = '${cpu_family}'\ncpu = '${SYSTEM_PROCESSOR}'\nendian = '${endian}'\n")
     endif()
     if(DEFINED meson_machine)
         list(JOIN EMULATOR "', '" wrapper)
@@ -197,6 +206,7 @@ function(meson_setup)
             "cpp = ['${CXX_COMPILER}'${meson_target_args}]\n"
             "ar = '${AR}'\n"
             "strip = '${STRIP}'\n"
+            "cmake = '${CMAKE_COMMAND}'\n"
             "exe_wrapper = ['${wrapper}']\n"
             "[host_machine]\n${meson_machine}")
         list(APPEND setup --cross-file "${WORK_DIR}/cross.ini")

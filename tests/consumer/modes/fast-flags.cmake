@@ -1,7 +1,8 @@
 # Flags that ask for contraction or fast math. -ffp-contract=fast in the
 # build's flags is overridden: the orientation is right on x86-64-v3.
-# -ffast-math in the build's flags, or in the target's own options after the
-# call, stops the configuration with one message that names it.
+# -ffast-math in the build's flags, in the target's own options after the
+# call, or on a source of a program that links it, stops the configuration
+# with one message that names it.
 list(FILTER configure EXCLUDE REGEX "^-DCMAKE_C_COMPILER=")
 x86_64_v3(v3)
 list(TRANSFORM v3 REPLACE "^-DCMAKE_C_FLAGS=(.*)$" "-DCMAKE_C_FLAGS=\\1 -ffp-contract=fast")
@@ -9,7 +10,8 @@ configure_and_build(-DROUNDOFF_BOUNDS_FROM=subdirectory ${v3})
 expect_consumer_tests_pass()
 
 foreach(fast IN ITEMS "-DCMAKE_C_FLAGS=-O2 -ffast-math"
-                      "-DEXTRA_CALLS=target_compile_options(geom INTERFACE -ffast-math)")
+                      "-DEXTRA_CALLS=target_compile_options(geom INTERFACE -ffast-math)"
+                      "-DEXTRA_CALLS=set_source_files_properties(orient.c PROPERTIES COMPILE_OPTIONS -ffast-math)")
     file(REMOVE_RECURSE "${build}")
     run_step(${configure} -DROUNDOFF_BOUNDS_FROM=subdirectory "${fast}")
     string(REGEX MATCHALL "CMake Error" errors "${out}")
