@@ -35,7 +35,8 @@ endfunction()
 # in the order written: no contraction into fused multiply-adds, and on a
 # unit with excess precision (x87, m68k) as little of it as the compiler
 # allows. Each group of options, from its vendor's documentation, counts only
-# where the compiler takes the whole group without a word. A compiler this
+# where the compiler takes the whole group without a word; where a group has
+# alternatives (separated by |), the first taken counts. A compiler this
 # list does not know gets nothing; the arithmetic check decides about it.
 function(roundoff_bounds_known_options language var link_var)
     set(id "${CMAKE_${language}_COMPILER_ID}")
@@ -46,8 +47,9 @@ function(roundoff_bounds_known_options language var link_var)
         # and computes doubles as doubles: nothing to add.
     elseif(CMAKE_${language}_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
         if(id STREQUAL "IntelLLVM")
-            # icx-cl's default model is fast: precise, and no fused multiply-adds.
-            list(APPEND groups "/fp:precise /Qfma-")
+            # icx-cl's default model is fast: precise, and no fused
+            # multiply-adds; or, where that pair draws a warning, strict.
+            list(APPEND groups "/fp:precise /Qfma-|/fp:strict")
         else()
             # clang-cl contracts within one expression unless told not to,
             # and takes Clang's own options only through /clang:.
@@ -55,9 +57,11 @@ function(roundoff_bounds_known_options language var link_var)
         endif()
     elseif(id STREQUAL "IntelLLVM")
         # icx's default model is fast, which reassociates and contracts; its
-        # precise model still contracts. Given together, neither overrides
-        # the other, so neither draws an "overriding" warning.
-        list(APPEND groups "-fp-model=precise -ffp-contract=off")
+        # precise model still contracts, so it needs -ffp-contract=off too.
+        # Newer Clang bases warn that this pair overrides the model, and in
+        # the other order the model quietly contracts again; there the strict
+        # model, which is precise and does not contract, is one option.
+        list(APPEND groups "-fp-model=precise -ffp-contract=off|-fp-model=strict")
     elseif(id STREQUAL "NVHPC")
         # nvc contracts by default wherever the target has a fused multiply-add.
         list(APPEND groups -Mnofma)
@@ -84,11 +88,15 @@ function(roundoff_bounds_known_options language var link_var)
     endif()
     set(options "")
     foreach(group IN LISTS groups)
-        separate_arguments(group UNIX_COMMAND "${group}")
-        roundoff_bounds_compiler_takes(${language} taken ${group})
-        if(taken)
-            list(APPEND options ${group})
-        endif()
+        string(REPLACE "|" ";" alternatives "${group}")
+        foreach(alternative IN LISTS alternatives)
+            separate_arguments(alternative UNIX_COMMAND "${alternative}")
+            roundoff_bounds_compiler_takes(${language} taken ${alternative})
+            if(taken)
+                list(APPEND options ${alternative})
+                break()
+            endif()
+        endforeach()
     endforeach()
     set(${var} "${options}" PARENT_SCOPE)
     set(${link_var} "${link_options}" PARENT_SCOPE)

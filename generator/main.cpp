@@ -6,8 +6,8 @@
 #include "generator/header_text.h"
 #include "roundoff/probe.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 int main()
 {
@@ -27,8 +27,8 @@ int main()
     // the build that asked for it, not pass as a good one.
     generator::flush_output(status);
     if (status.error != 0) {
-        std::fprintf(stderr, "roundoff_bounds: cannot write the header to standard output: %s\n",
-                     std::strerror(status.error));
+        errno = status.error;
+        std::perror("roundoff_bounds: cannot write the header to standard output");
         return 1;
     }
     return 0;

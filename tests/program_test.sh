@@ -95,7 +95,11 @@ directions)
     # A hook preloaded by the target's loader sets the direction before main;
     # ROUNDOFF_BOUNDS_PRELOAD_STYLE says who hands it to that loader: the loader
     # itself (ld), qemu-user (qemu), or the build's runner script (runner).
-    hook=${ROUNDOFF_BOUNDS_DIRECTION_HOOK:?}
+    # Loaders split a preload list at spaces and colons, so the hook is
+    # preloaded from a folder of this test's own whatever the build's path.
+    cp "${ROUNDOFF_BOUNDS_DIRECTION_HOOK:?}" "$work/start_direction.so"
+    hook=$work/start_direction.so
+    case $hook in *[\ :]*) fail "the test's folder $work holds a space or a colon" ;; esac
     case ${ROUNDOFF_BOUNDS_PRELOAD_STYLE:?} in
     ld) preload=(env "LD_PRELOAD=$hook" ASAN_OPTIONS=verify_asan_link_order=0) ;;
     qemu) preload=(env "QEMU_SET_ENV=LD_PRELOAD=$hook") ;;

@@ -16,16 +16,15 @@ set(ROUNDOFF_BOUNDS_WINE_TOOLCHAINS "${CMAKE_CURRENT_LIST_DIR}")
 #
 # ROUNDOFF_BOUNDS_WINE_PREFIX is the prefix; a build that configures others, such as
 # the tests' consumer projects, hands its own on, since setting one up takes
-# Wine many seconds.
+# Wine many seconds. The build's tests make it once, before anything runs in
+# it (tests/CMakeLists.txt), so that its programs can run side by side.
 macro(roundoff_wine_emulator bits)
     set(ROUNDOFF_BOUNDS_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine-prefix" CACHE PATH "The Wine prefix the build's programs run in")
-    # One run at a time: two that start together on a new prefix both set it
-    # up, and one of them fails.
     # Wine 10 also tries its Wayland driver, whose library complains on
     # standard error where no desktop session sets XDG_RUNTIME_DIR; these
     # programs draw nothing, so it stays out.
     set(ROUNDOFF_BOUNDS_WINE_ENVIRONMENT env WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml,winewayland.drv="
-        "WINEPREFIX=${ROUNDOFF_BOUNDS_WINE_PREFIX}" flock -o "${ROUNDOFF_BOUNDS_WINE_PREFIX}.lock")
+        "WINEPREFIX=${ROUNDOFF_BOUNDS_WINE_PREFIX}")
     if("${bits}" STREQUAL 64)
         find_program(ROUNDOFF_BOUNDS_WINE64 NAMES wine64 PATHS /usr/lib/wine)
         if(NOT ROUNDOFF_BOUNDS_WINE64)

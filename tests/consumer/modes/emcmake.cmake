@@ -4,9 +4,9 @@
 # programs pass under the Node.js that Emscripten's toolchain file names.
 need_tool(EMCMAKE emcmake emscripten)
 list(FILTER configure EXCLUDE REGEX "^-DCMAKE_TOOLCHAIN_FILE=")
-set(configure "${EMCMAKE}" ${configure})
 foreach(from IN ITEMS subdirectory fetchcontent)
     file(REMOVE_RECURSE "${build}")
-    configure_and_build(-DROUNDOFF_BOUNDS_FROM=${from} ${only_this_prefix})
-    expect_consumer_tests_pass()
+    configure_and_build(header "${build}" "${EMCMAKE}" ${configure} -DROUNDOFF_BOUNDS_FROM=${from}
+        ${only_this_prefix})
+    expect_consumer_tests_pass("${build}")
 endforeach()

@@ -1,10 +1,10 @@
 # Debian's GCC for 64-bit ARM, which contracts by default, with a plain
-# toolchain file of the user's own, run under qemu-aarch64: the orientation
-# is right.
+# toolchain file of the user's own, run under qemu-aarch64: the check passes
+# and the orientation is right.
 need_tool(ARM_GCC aarch64-linux-gnu-gcc gcc-aarch64-linux-gnu)
 need_tool(ARM_GXX aarch64-linux-gnu-g++ g++-aarch64-linux-gnu)
 need_tool(ARM_QEMU qemu-aarch64 qemu-user)
 list(FILTER configure EXCLUDE REGEX "^-DCMAKE_(C|CXX)_COMPILER=")
-configure_and_build(-DROUNDOFF_BOUNDS_FROM=subdirectory
+configure_and_build(header "${build}" ${configure} -DROUNDOFF_BOUNDS_FROM=subdirectory
     "-DCMAKE_TOOLCHAIN_FILE=${consumer_dir}/aarch64-gcc-plain.cmake")
-expect_consumer_tests_pass()
+expect_consumer_tests_pass("${build}")

@@ -7,6 +7,7 @@ x86_64_v3(v3)
 foreach(late IN ITEMS "target_compile_options(geom INTERFACE -ffp-contract=fast)"
                       "set_source_files_properties(orient.c PROPERTIES COMPILE_OPTIONS -ffp-contract=fast)")
     file(REMOVE_RECURSE "${build}")
-    configure_and_build(-DROUNDOFF_BOUNDS_FROM=subdirectory ${v3} "-DEXTRA_CALLS=${late}")
-    expect_consumer_tests_pass()
+    configure_and_build(header "${build}" ${configure} -DROUNDOFF_BOUNDS_FROM=subdirectory ${v3}
+        "-DEXTRA_CALLS=${late}")
+    expect_consumer_tests_pass("${build}")
 endforeach()

@@ -1,13 +1,11 @@
 # Meson with a generator that fails halfway through: the build fails, leaves
 # no header, and fails again on the next build. This machine under another
 # name, so that Meson runs the generator through the stand-in emulator.
-set(EMULATOR "${consumer_dir}/fail_halfway.sh")
-set(meson_target_args "")
-string(CONCAT meson_machine "system = 'linux'\ncpu_family = 'x86_64'\ncpu = 'stand-in'\nendian = 'little'\n"
-    "[properties]\nneeds_exe_wrapper = true\n")
-meson_setup()
+meson_setup(MESON
+    MACHINE "system = 'linux'\ncpu_family = 'x86_64'\ncpu = 'stand-in'\nendian = 'little'\n[properties]\nneeds_exe_wrapper = true\n"
+    WRAPPER "${consumer_dir}/fail_halfway.sh")
 foreach(attempt IN ITEMS first next)
-    run_step("${MESON}" compile -C "${build}")
+    run_step(status out "${MESON}" compile -C "${build}")
     if(status EQUAL 0)
         fail("the ${attempt} build succeeded with a failing generator:\n${out}")
     endif()

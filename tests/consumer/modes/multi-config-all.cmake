@@ -1,11 +1,19 @@
 # Ninja Multi-Config building every configuration at once gives each one the
-# expected header of its own generator.
+# expected header of its own generator, and checks each one's arithmetic.
 list(REMOVE_ITEM configure -G "${GENERATOR}" -DCMAKE_BUILD_TYPE=Release)
-run_step(${configure} -G "Ninja Multi-Config" -DROUNDOFF_BOUNDS_FROM=subdirectory
+run_step(status out ${configure} -G "Ninja Multi-Config" -DROUNDOFF_BOUNDS_FROM=subdirectory
     -DCMAKE_CROSS_CONFIGS=all -DCMAKE_DEFAULT_CONFIGS=all)
-expect_configured("configuration" "CMake Warning")
-must_pass("the build" "${CMAKE_COMMAND}" --build "${build}" --parallel ${cores})
-generated_headers(headers)
+expect_configured("configuration" "${status}" "${out}" "CMake Warning")
+run_step(status out "${CMAKE_COMMAND}" --build "${build}" --parallel ${cores})
+if(NOT status EQUAL 0)
+    fail("the build failed:\n${out}")
+endif()
+string(REGEX MATCHALL "Checking the arithmetic of geom's C code" checks "${out}")
+list(LENGTH checks count)
+if(NOT count EQUAL 3)
+    fail("expected a check for each of Debug, Release and RelWithDebInfo:\n${out}")
+endif()
+generated_headers(headers "${build}")
 list(LENGTH headers count)
 if(NOT count EQUAL 3)
     fail("expected a header for each of Debug, Release and RelWithDebInfo, found: ${headers}")

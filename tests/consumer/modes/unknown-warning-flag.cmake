@@ -4,8 +4,8 @@
 need_tool(STRICT_CXX clang++ clang)
 need_tool(STRICT_CC clang clang)
 list(FILTER configure EXCLUDE REGEX "^-DCMAKE_(C|CXX)_COMPILER=")
-configure_and_build(-DROUNDOFF_BOUNDS_FROM=subdirectory -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
-    "-DCMAKE_C_COMPILER=${STRICT_CC}" "-DCMAKE_CXX_COMPILER=${STRICT_CXX}"
+configure_and_build(header "${build}" ${configure} -DROUNDOFF_BOUNDS_FROM=subdirectory
+    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "-DCMAKE_C_COMPILER=${STRICT_CC}" "-DCMAKE_CXX_COMPILER=${STRICT_CXX}"
     -DCMAKE_CXX_FLAGS=-Wno-no-such-warning)
 file(READ "${build}/compile_commands.json" commands)
 string(JSON last LENGTH "${commands}")

@@ -1,6 +1,6 @@
 # A cross build without an emulator stops, with a message that says what to
 # do instead.
-run_step(${configure} -DROUNDOFF_BOUNDS_FROM=subdirectory -DCMAKE_CROSSCOMPILING_EMULATOR=)
+run_step(status out ${configure} -DROUNDOFF_BOUNDS_FROM=subdirectory -DCMAKE_CROSSCOMPILING_EMULATOR=)
 if(status EQUAL 0)
     fail("a cross build without an emulator configured")
 endif()

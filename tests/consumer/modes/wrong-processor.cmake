@@ -7,7 +7,7 @@ if(SYSTEM_PROCESSOR STREQUAL "aarch64")
 else()
     set(other aarch64)
 endif()
-run_step(${configure} -DROUNDOFF_BOUNDS_FROM=package ${only_this_prefix}
+run_step(status out ${configure} -DROUNDOFF_BOUNDS_FROM=package ${only_this_prefix}
     "-DCMAKE_SYSTEM_NAME=${CMAKE_HOST_SYSTEM_NAME}" "-DCMAKE_SYSTEM_PROCESSOR=${other}")
 if(status EQUAL 0)
     fail("a build for ${other} took the package built for ${SYSTEM_PROCESSOR}")
