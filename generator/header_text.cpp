@@ -9,20 +9,6 @@
 namespace generator {
 namespace {
 
-// One string, so the banner is one write; puts adds the empty line after it.
-constexpr char banner[] =
-    "/* This file was generated automatically by roundoff_bounds\n"
-    " *\n"
-    " \n"
-    " \n"
-    " \n"
-    " \n"
-    " *\n"
-    " \n"
-    " \n"
-    " \n"
-    " */\n";
-
 // Runs one write, which returns true when it failed, and keeps the system's
 // reason for the first failure. errno is cleared first so that a stale value
 // is never reported, and a C library that fails without setting it still
@@ -37,10 +23,17 @@ void attempt(WriteStatus& status, Write write)
 }
 
 // Each line's whole format string comes from a table, so the compiler cannot
-// see it here; every one of them takes exactly one double.
+// see it here: not that it takes exactly one double, as every one of them
+// does, nor, for Clang's buffer-safety warnings, that it ends, as each is a
+// string literal.
 #if defined(__GNUC__) || defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#endif
+#if defined(__clang__) && defined(__has_warning)
+#if __has_warning("-Wunsafe-buffer-usage-in-libc-call")
+#pragma clang diagnostic ignored "-Wunsafe-buffer-usage-in-libc-call"
+#endif
 #endif
 // The value was computed in the rounding direction the process started with;
 // its digits are rounded to nearest, since a C library's printf rounds them
@@ -58,9 +51,22 @@ void write_constant_line(WriteStatus& status, const char* format, double value)
 
 } // namespace
 
+// One string, so the banner is one write; puts adds the empty line after it.
 void write_banner(WriteStatus& status)
 {
-    attempt(status, [] { return std::puts(banner) == EOF; });
+    attempt(status, [] {
+        return std::puts("/* This file was generated automatically by roundoff_bounds\n"
+                         " *\n"
+                         " \n"
+                         " \n"
+                         " \n"
+                         " \n"
+                         " *\n"
+                         " \n"
+                         " \n"
+                         " \n"
+                         " */\n") == EOF;
+    });
 }
 
 void write_splitter_line(WriteStatus& status, double splitter)

@@ -29,15 +29,35 @@ endmacro()
 
 # roundoff_require_program(VAR NAMES PACKAGES...): finds the program under the
 # first of NAMES (one name, or a list of them) that exists, sets VAR to it.
+# Missing, it names the Debian packages to install; where this release has
+# no such package at all, the configuration cannot run here.
 macro(roundoff_require_program var names)
     find_program(${var} NAMES ${names})
     if(NOT ${var})
         set(roundoff_names ${names})
         list(GET roundoff_names 0 roundoff_name)
+        roundoff_unavailable_without(${roundoff_name} ${ARGN})
         set(roundoff_packages ${ARGN})
         list(JOIN roundoff_packages " " roundoff_packages)
         roundoff_stop("${roundoff_name} not found: install the Debian packages: ${roundoff_packages}")
     endif()
+endmacro()
+
+# roundoff_unavailable_without(WHAT PACKAGES...): where apt knows none of
+# some package of PACKAGES, which WHAT needs, the configuration cannot run
+# on this release at all (roundoff_unavailable); otherwise nothing.
+macro(roundoff_unavailable_without roundoff_what)
+    find_program(ROUNDOFF_BOUNDS_APT_CACHE apt-cache)
+    foreach(roundoff_package IN ITEMS ${ARGN})
+        if(ROUNDOFF_BOUNDS_APT_CACHE)
+            execute_process(COMMAND "${ROUNDOFF_BOUNDS_APT_CACHE}" policy "${roundoff_package}"
+                OUTPUT_VARIABLE roundoff_policy ERROR_QUIET)
+            if(NOT roundoff_policy MATCHES "Candidate: [^(]")
+                roundoff_unavailable("apt knows no package ${roundoff_package}, which ${roundoff_what} "
+                    "comes from (this release of Debian has none, or apt-get update has not run)")
+            endif()
+        endif()
+    endforeach()
 endmacro()
 
 # roundoff_require_compiles(COMPILER FLAGS PACKAGES...): links a trivial C++

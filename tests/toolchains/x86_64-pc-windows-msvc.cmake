@@ -39,6 +39,7 @@ set(CMAKE_MT "${ROUNDOFF_BOUNDS_LLVM_MT}")
 set(wine_include /usr/include/wine/wine)
 set(wine_lib /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 if(NOT EXISTS "${wine_include}/msvcrt/stdio.h" OR NOT EXISTS "${wine_lib}/libucrtbase.a")
+    roundoff_unavailable_without("the Universal CRT's headers" libwine-dev)
     roundoff_stop("The Universal CRT's headers and import libraries are missing: install the Debian packages: ${msvc_packages}")
 endif()
 
