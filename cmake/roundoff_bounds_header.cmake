@@ -49,6 +49,19 @@ include("${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check.cmake")
 set(ROUNDOFF_BOUNDS_HEADER "" CACHE FILEPATH
     "A header that roundoff_bounds wrote on the target machine; used instead of running the generator")
 
+# roundoff_bounds_stamp(VAR TARGET NAME): the file NAME that a command of the
+# function's TARGET touches once it has done its work, in that target's
+# folder of the build tree, one per configuration where one tree holds
+# several.
+function(roundoff_bounds_stamp var target name)
+    set(stamp "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}.dir")
+    get_property(multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
+    if(multi_config)
+        string(APPEND stamp "/$<CONFIG>")
+    endif()
+    set(${var} "${stamp}/${name}" PARENT_SCOPE)
+endfunction()
+
 function(roundoff_bounds_add_header target)
     set(me "roundoff_bounds_add_header(${target})")
     cmake_parse_arguments(PARSE_ARGV 1 arg "NO_FLOATING_POINT_OPTIONS;NO_ARITHMETIC_CHECK"
@@ -137,11 +150,7 @@ function(roundoff_bounds_add_header target)
     # rewritten when its bytes change. So a generator that is rebuilt and
     # writes the same text recompiles nothing that includes the header, and
     # the next build has nothing to do.
-    set(stamp "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${header_target}.dir")
-    if(multi_config)
-        string(APPEND stamp "/$<CONFIG>")
-    endif()
-    string(APPEND stamp "/header.stamp")
+    roundoff_bounds_stamp(stamp ${header_target} header.stamp)
 
     set(run_script "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/roundoff_bounds_run.cmake")
     if(ROUNDOFF_BOUNDS_HEADER)
