@@ -49,17 +49,22 @@ include("${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check.cmake")
 set(ROUNDOFF_BOUNDS_HEADER "" CACHE FILEPATH
     "A header that roundoff_bounds wrote on the target machine; used instead of running the generator")
 
-# roundoff_bounds_stamp(VAR TARGET NAME): the file NAME that a command of the
-# function's TARGET touches once it has done its work, in that target's
-# folder of the build tree, one per configuration where one tree holds
-# several.
-function(roundoff_bounds_stamp var target name)
-    set(stamp "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}.dir")
+# roundoff_bounds_per_config(VAR DIR): DIR, or where one build tree holds
+# several configurations, a folder of DIR for each of them.
+function(roundoff_bounds_per_config var dir)
     get_property(multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
     if(multi_config)
-        string(APPEND stamp "/$<CONFIG>")
+        string(APPEND dir "/$<CONFIG>")
     endif()
-    set(${var} "${stamp}/${name}" PARENT_SCOPE)
+    set(${var} "${dir}" PARENT_SCOPE)
+endfunction()
+
+# roundoff_bounds_stamp(VAR TARGET NAME): the file NAME that a command of the
+# function's TARGET touches once it has done its work, in that target's
+# folder of the build tree.
+function(roundoff_bounds_stamp var target name)
+    roundoff_bounds_per_config(dir "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}.dir")
+    set(${var} "${dir}/${name}" PARENT_SCOPE)
 endfunction()
 
 function(roundoff_bounds_add_header target)
@@ -121,11 +126,7 @@ function(roundoff_bounds_add_header target)
 
     # One folder per target, and per configuration where one build tree holds
     # several: each configuration has a generator of its own.
-    set(dir "${CMAKE_CURRENT_BINARY_DIR}/roundoff_bounds_header/${target}")
-    get_property(multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
-    if(multi_config)
-        string(APPEND dir "/$<CONFIG>")
-    endif()
+    roundoff_bounds_per_config(dir "${CMAKE_CURRENT_BINARY_DIR}/roundoff_bounds_header/${target}")
     set(header "${dir}/${filename}")
 
     set(done "roundoff_bounds_header ${target} ${filename}")
