@@ -8,7 +8,9 @@
 # (tests/consumer-settings-<config>.cmake in its build tree): its source and
 # build folders, generator, toolchain, compilers, emulator and the expected
 # header. Each mode is one file, modes/<MODE>.cmake, which says at its top
-# what it checks; helpers.cmake holds what they share.
+# what it checks; helpers/ holds what they share: running steps (steps), the
+# tools some modes need (tools), and the consumer as a CMake project
+# (project) and as a Meson one (meson).
 if(NOT EXISTS "${SETTINGS}")
     message(FATAL_ERROR "SETTINGS names no file: '${SETTINGS}'")
 endif()
@@ -17,5 +19,8 @@ if(NOT EXISTS "${CMAKE_CURRENT_LIST_DIR}/modes/${MODE}.cmake")
 endif()
 include("${SETTINGS}")
 file(REMOVE_RECURSE "${WORK_DIR}")
-include("${CMAKE_CURRENT_LIST_DIR}/helpers.cmake")
+set(consumer_dir "${CMAKE_CURRENT_LIST_DIR}")
+foreach(helpers IN ITEMS steps tools project meson)
+    include("${consumer_dir}/helpers/${helpers}.cmake")
+endforeach()
 include("${CMAKE_CURRENT_LIST_DIR}/modes/${MODE}.cmake")

@@ -4,7 +4,7 @@
 x86_64_v3_runner(runner)
 if(runner)
     meson_setup(MESON C_ARGS -march=x86-64-v3 WRAPPER ${runner}
-        MACHINE "system = 'linux'\ncpu_family = 'x86_64'\ncpu = 'x86-64-v3'\nendian = 'little'\n[properties]\nneeds_exe_wrapper = true\n")
+        MACHINE "system = 'linux'\ncpu_family = 'x86_64'\ncpu = 'x86-64-v3'\nendian = 'little'\n")
 else()
     meson_setup(MESON C_ARGS -march=x86-64-v3)
 endif()
