@@ -43,18 +43,21 @@ macro(roundoff_require_program var names)
     endif()
 endmacro()
 
-# roundoff_unavailable_without(WHAT PACKAGES...): where apt knows none of
-# some package of PACKAGES, which WHAT needs, the configuration cannot run
-# on this release at all (roundoff_unavailable); otherwise nothing.
+# roundoff_unavailable_without(WHAT PACKAGES...): where apt cannot install
+# some package of PACKAGES, which WHAT needs (this release of Debian has none,
+# or a mirror caught mid-sync left it dependencies apt cannot meet), the
+# configuration cannot run on this machine (roundoff_unavailable), and says
+# why in apt's words; otherwise nothing.
+set(ROUNDOFF_BOUNDS_APT_CANNOT_INSTALL "${CMAKE_CURRENT_LIST_DIR}/apt-cannot-install.sh")
 macro(roundoff_unavailable_without roundoff_what)
-    find_program(ROUNDOFF_BOUNDS_APT_CACHE apt-cache)
+    find_program(ROUNDOFF_BOUNDS_APT_GET apt-get)
     foreach(roundoff_package IN ITEMS ${ARGN})
-        if(ROUNDOFF_BOUNDS_APT_CACHE)
-            execute_process(COMMAND "${ROUNDOFF_BOUNDS_APT_CACHE}" policy "${roundoff_package}"
-                OUTPUT_VARIABLE roundoff_policy ERROR_QUIET)
-            if(NOT roundoff_policy MATCHES "Candidate: [^(]")
-                roundoff_unavailable("apt knows no package ${roundoff_package}, which ${roundoff_what} "
-                    "comes from (this release of Debian has none, or apt-get update has not run)")
+        if(ROUNDOFF_BOUNDS_APT_GET)
+            execute_process(COMMAND sh "${ROUNDOFF_BOUNDS_APT_CANNOT_INSTALL}" "${roundoff_package}"
+                RESULT_VARIABLE roundoff_installable OUTPUT_VARIABLE roundoff_why
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+            if(NOT roundoff_installable EQUAL 0)
+                roundoff_unavailable("${roundoff_what} comes from ${roundoff_package}, and ${roundoff_why}")
             endif()
         endif()
     endforeach()
