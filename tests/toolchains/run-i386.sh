@@ -16,7 +16,7 @@ set -u
 sysroot=/usr/i686-linux-gnu
 loader=$sysroot/lib/ld-linux.so.2
 
-if [ ! -x "$loader" ]; then
+if [ ! -f "$loader" ]; then
     echo "run-i386.sh: $loader not found: install the Debian package g++-i686-linux-gnu" >&2
     exit 127
 fi
