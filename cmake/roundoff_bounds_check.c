@@ -3,8 +3,8 @@
  * shows whether that code rounds each double addition, subtraction and
  * multiplication on its own, as the header's constants assume. It prints what
  * broke on standard error, one line each, and exits with status 1; or one
- * line that all is well on standard output, and status 0. Valid C (C99 and later) and C++; the build names the
- * header in ROUNDOFF_BOUNDS_CHECK_INCLUDE.
+ * line that all is well on standard output, and status 0. Valid C (C99 and later) and C++; the
+ * build names the header in ROUNDOFF_BOUNDS_CHECK_INCLUDE.
  *
  * Every input is read from a volatile variable, so the compiler computes
  * nothing here ahead of the run. Every step is stored in a variable of its
@@ -20,10 +20,7 @@ static volatile double one = 1.0;
 static volatile double odd_start = 67108863.0; /* 2^26 - 1 */
 
 /* Ordered comparisons only: exact, and free of any equality warning. */
-static int differ(double a, double b)
-{
-    return a < b || a > b;
-}
+static int differ(double a, double b) { return a < b || a > b; }
 
 /* 2^k, exactly. */
 static double power_of_two(int k)
@@ -40,10 +37,7 @@ static double power_of_two(int k)
 
 /* 1 + 2^k, read afresh at each call, so that no two checks share a value
  * and a compiler cannot merge their operations. */
-static double one_plus(int k)
-{
-    return one + power_of_two(k);
-}
+static double one_plus(int k) { return one + power_of_two(k); }
 
 /* x + y = a + b exactly, x the rounded sum. */
 static void two_sum(double a, double b, double* x, double* y)
@@ -93,10 +87,7 @@ static void two_product(double a, double b, double* x, double* y)
     *y = tail - err3;
 }
 
-static int sign(double x)
-{
-    return (x > 0.0) - (x < 0.0);
-}
+static int sign(double x) { return (x > 0.0) - (x < 0.0); }
 
 /* The sign of ax*by - ay*bx, from its exact four-term expansion. */
 static int orientation(double ax, double ay, double bx, double by)
@@ -141,10 +132,10 @@ static int wrong_orientations(void)
 /* One line for what broke, its text a literal of the format: a string
  * passed to the C library otherwise draws Clang's buffer-safety warnings in
  * C++. */
-#define REPORT(what)                              \
-    do {                                          \
-        fprintf(stderr, "broken: " what "\n");    \
-        broken = 1;                               \
+#define REPORT(what)                           \
+    do {                                       \
+        fprintf(stderr, "broken: " what "\n"); \
+        broken = 1;                            \
     } while (0)
 
 int main(void)
@@ -154,10 +145,13 @@ int main(void)
 
     /* The bounds serve the predicates, not this check. */
     (void)resulterrbound;
+    /* One predicate a row. */
+    /* clang-format off */
     (void)ccwerrboundA; (void)ccwerrboundB; (void)ccwerrboundC;
     (void)o3derrboundA; (void)o3derrboundB; (void)o3derrboundC;
     (void)iccerrboundA; (void)iccerrboundB; (void)iccerrboundC;
     (void)isperrboundA; (void)isperrboundB; (void)isperrboundC;
+    /* clang-format on */
 
     /* A multiply fused into an add: (1 + 2^-52)^2 - (1 + 2^-51) is 0 with
      * the product rounded, 2^-104 with it kept exact. Its 104 bits are too

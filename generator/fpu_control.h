@@ -121,8 +121,8 @@ inline void write_fpu_control(FpuControl word)
 
 inline void set_double_precision()
 {
-    write_fpu_control(static_cast<FpuControl>(
-        (read_fpu_control() & ~precision_field) | precision_53));
+    write_fpu_control(
+        static_cast<FpuControl>((read_fpu_control() & ~precision_field) | precision_53));
 }
 
 // The direction sits in two places: the x87 control word (bits 10-11), which

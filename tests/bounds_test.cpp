@@ -14,6 +14,8 @@ using roundoff::bound_rows;
 // these do.
 TEST(Bounds, Binary64ValuesAreExact)
 {
+    // Three bounds a row, as the header lists them.
+    // clang-format off
     constexpr double exact[] = {
         0x1.8000000000002p-52,  0x1.8000000000004p-52, 0x1.0000000000003p-52,
         0x1.2000000000004p-103, 0x1.c000000000007p-51, 0x1.8000000000007p-52,
@@ -21,6 +23,7 @@ TEST(Bounds, Binary64ValuesAreExact)
         0x1.6000000000009p-101, 0x1.0000000000007p-49, 0x1.4000000000009p-51,
         0x1.1c0000000000bp-100,
     };
+    // clang-format on
     static_assert(std::size(exact) == std::size(bound_rows));
 
     for (std::size_t i = 0; i < std::size(bound_rows); ++i) {

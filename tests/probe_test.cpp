@@ -76,8 +76,6 @@ TEST_P(ProbeUnderRounding, MeasuresBinary64)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDirection, ProbeUnderRounding, ::testing::ValuesIn(directions),
-                         [](const ::testing::TestParamInfo<Direction>& info) {
-                             return std::string(info.param.name);
-                         });
+    [](const ::testing::TestParamInfo<Direction>& info) { return std::string(info.param.name); });
 
 } // namespace

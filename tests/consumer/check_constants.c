@@ -14,10 +14,15 @@ struct constant {
     double expected;
 };
 
+/* The formatter takes the # of the name for a directive. */
+/* clang-format off */
 #define CONSTANT(name) {#name, name, expected_##name}
+/* clang-format on */
 
 int main(void)
 {
+    /* Three constants a row, as the header lists them. */
+    /* clang-format off */
     const struct constant constants[] = {
         CONSTANT(splitter),     CONSTANT(resulterrbound), CONSTANT(ccwerrboundA),
         CONSTANT(ccwerrboundB), CONSTANT(ccwerrboundC),   CONSTANT(o3derrboundA),
@@ -25,6 +30,7 @@ int main(void)
         CONSTANT(iccerrboundB), CONSTANT(iccerrboundC),   CONSTANT(isperrboundA),
         CONSTANT(isperrboundB), CONSTANT(isperrboundC),
     };
+    /* clang-format on */
     const unsigned count = sizeof constants / sizeof constants[0];
     unsigned failures = 0;
     unsigned i;
@@ -32,7 +38,7 @@ int main(void)
     for (i = 0; i < count; ++i) {
         if (constants[i].value != constants[i].expected) {
             printf("%s is %.17g, expected %.17g\n", constants[i].name, constants[i].value,
-                   constants[i].expected);
+                constants[i].expected);
             ++failures;
         }
     }

@@ -12,7 +12,7 @@ model=-ffp-model=fast
 for arg; do
     shift
     case $arg in
-    -fp-model=*) model= arg=-ffp-model=${arg#-fp-model=} ;;
+    -fp-model=*) model='' arg=-ffp-model=${arg#-fp-model=} ;;
     -ffp-model=*) model= ;;
     esac
     set -- "$@" "$arg"

@@ -84,10 +84,13 @@ int main(void)
     long t, wrong = 0;
     /* The bounds serve other predicates; this one needs only the splitter. */
     (void)resulterrbound;
+    /* One predicate a row. */
+    /* clang-format off */
     (void)ccwerrboundA; (void)ccwerrboundB; (void)ccwerrboundC;
     (void)o3derrboundA; (void)o3derrboundB; (void)o3derrboundC;
     (void)iccerrboundA; (void)iccerrboundB; (void)iccerrboundC;
     (void)isperrboundA; (void)isperrboundB; (void)isperrboundC;
+    /* clang-format on */
 
     for (t = 0; t < triples; ++t) {
         const double m = odd_below_2_26(), q = odd_below_2_26();

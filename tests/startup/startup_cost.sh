@@ -15,7 +15,10 @@ instructions() {
 
 ours=$(instructions "$program")
 plain=$(instructions "$baseline")
-[ -n "$ours" ] && [ -n "$plain" ] || { echo "FAIL: no instruction count from callgrind" >&2; exit 1; }
+if [ -z "$ours" ] || [ -z "$plain" ]; then
+    echo "FAIL: no instruction count from callgrind" >&2
+    exit 1
+fi
 
 # Whole per mille, so the shell's integer arithmetic is enough.
 permille=$((ours * 1000 / plain))
