@@ -1,6 +1,7 @@
 # Installs the program with its manual page and license (component Runtime),
 # and the CMake package through which other projects find it and generate the
-# header in their own builds (component Development).
+# header in their own builds, with the in-place check's header (component
+# Development).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -17,14 +18,23 @@ install(EXPORT roundoff_bounds_targets
     FILE roundoff_boundsTargets.cmake
     DESTINATION "${ROUNDOFF_BOUNDS_PACKAGE_DIR}"
     COMPONENT Development)
+# The in-place check, where a compiler finds headers without being told.
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/include/roundoff_bounds_check.h"
+    DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}"
+    COMPONENT Development)
 write_basic_package_version_file(roundoff_boundsVersionRule.cmake
     COMPATIBILITY SameMajorVersion)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfigVersion.cmake.in"
     roundoff_boundsConfigVersion.cmake @ONLY)
+configure_package_config_file("${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfig.cmake.in"
+    roundoff_boundsConfig.cmake
+    INSTALL_DESTINATION "${ROUNDOFF_BOUNDS_PACKAGE_DIR}"
+    PATH_VARS CMAKE_INSTALL_INCLUDEDIR)
 install(FILES
-        "${CMAKE_CURRENT_LIST_DIR}/roundoff_boundsConfig.cmake"
+        "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsConfig.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_header.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_arithmetic.cmake"
+        "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_last_word.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check.cmake"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check.c"
         "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check_run.cmake"
@@ -32,4 +42,8 @@ install(FILES
         "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsVersionRule.cmake"
         "${CMAKE_CURRENT_BINARY_DIR}/roundoff_boundsConfigVersion.cmake"
     DESTINATION "${ROUNDOFF_BOUNDS_PACKAGE_DIR}"
+    COMPONENT Development)
+# The in-place check, where a compiler finds headers without being told.
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/include/roundoff_bounds_check.h"
+    DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}"
     COMPONENT Development)

@@ -4,6 +4,7 @@
 # roundoff_bounds_add_header for the code that includes the header.
 include_guard(GLOBAL)
 include(CheckSourceCompiles)
+include("${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_last_word.cmake")
 
 # roundoff_bounds_compiler_takes(LANG VAR OPTION...): VAR is true where the
 # LANG compiler builds a trivial program with the OPTIONs and says nothing
@@ -143,108 +144,8 @@ function(roundoff_bounds_rounding_options target scope)
         target_compile_options(${target} ${scope} ${given})
     endif()
     # The target's own options and its sources' may come after these and
-    # win: look, and put these last, once the folder that called is read.
+    # win: look, and put these last, once the folder that called is read
+    # (roundoff_bounds_last_word.cmake).
     string(REPLACE ";" "]] [[" quoted "${given}")
     cmake_language(EVAL CODE "cmake_language(DEFER CALL roundoff_bounds_have_last_word [[${target}]] [[${quoted}]])")
-endfunction()
-
-# Options that ask for contracted multiply-adds, which the function's own
-# options override where they come after them.
-set(ROUNDOFF_BOUNDS_CONTRACTING "(^|:)[-/](ffp-contract=(fast|on|fast-honor-pragmas)|Qfma)>*$")
-
-# roundoff_bounds_have_last_word(TARGET GIVEN...), run once the calling
-# folder is read: fast math on TARGET or on a source compiled into it (for an
-# INTERFACE library, into a target of that folder that links it) stops the
-# configuration; the options GIVEN move behind TARGET's own, and go again
-# behind a source's own where that source asks for contraction.
-function(roundoff_bounds_have_last_word target)
-    get_target_property(type "${target}" TYPE)
-    set(property COMPILE_OPTIONS)
-    set(code_targets "${target}")
-    if(type STREQUAL "INTERFACE_LIBRARY")
-        set(property INTERFACE_COMPILE_OPTIONS)
-        roundoff_bounds_linking("${target}" code_targets)
-    endif()
-    get_target_property(options "${target}" ${property})
-    if(options)
-        roundoff_bounds_refuse_fast_flags("${target}" "its ${property}" "${options}")
-    endif()
-    if(options AND ARGN)
-        list(REMOVE_ITEM options ${ARGN})
-        set_property(TARGET "${target}" PROPERTY ${property} ${options} ${ARGN})
-    endif()
-
-    foreach(code_target IN LISTS code_targets)
-        get_target_property(sources "${code_target}" SOURCES)
-        foreach(source IN LISTS sources)
-            if(source MATCHES "\\$<")
-                continue()
-            endif()
-            set(contracting OFF)
-            foreach(property IN ITEMS COMPILE_OPTIONS COMPILE_FLAGS)
-                get_source_file_property(flags "${source}" ${property})
-                if(NOT flags)
-                    continue()
-                endif()
-                roundoff_bounds_refuse_fast_flags("${target}"
-                    "the ${property} of ${source}, compiled into ${code_target}," "${flags}")
-                string(REPLACE ";" " " flags "${flags}")
-                separate_arguments(flags UNIX_COMMAND "${flags}")
-                foreach(flag IN LISTS flags)
-                    if(flag MATCHES "${ROUNDOFF_BOUNDS_CONTRACTING}")
-                        set(contracting ON)
-                    endif()
-                endforeach()
-            endforeach()
-            if(contracting AND ARGN)
-                set_property(SOURCE "${source}" APPEND PROPERTY COMPILE_OPTIONS ${ARGN})
-            endif()
-        endforeach()
-    endforeach()
-endfunction()
-
-# roundoff_bounds_linking(LIBRARY VAR): the targets of the calling folder
-# that link LIBRARY, under its own name or an ALIAS of it.
-function(roundoff_bounds_linking library var)
-    get_directory_property(targets BUILDSYSTEM_TARGETS)
-    set(linking "")
-    foreach(candidate IN LISTS targets)
-        get_target_property(type "${candidate}" TYPE)
-        if(type STREQUAL "INTERFACE_LIBRARY" OR type STREQUAL "UTILITY")
-            continue()
-        endif()
-        get_target_property(links "${candidate}" LINK_LIBRARIES)
-        foreach(link IN LISTS links)
-            if(TARGET "${link}")
-                get_target_property(aliased "${link}" ALIASED_TARGET)
-                if(link STREQUAL library OR aliased STREQUAL library)
-                    list(APPEND linking "${candidate}")
-                    break()
-                endif()
-            endif()
-        endforeach()
-    endforeach()
-    set(${var} "${linking}" PARENT_SCOPE)
-endfunction()
-
-# Stops the configuration if the flags in ARGN ask for fast math, naming the
-# flag, where it was found (WHERE), and how to keep it out of TARGET. No
-# compile option makes each double operation round on its own under these
-# without a warning, or at all: fast math reassociates and, where it links,
-# flushes tiny values to zero for the whole program; /fp:fast and
-# /fp:contract can be overridden only with a warning.
-function(roundoff_bounds_refuse_fast_flags target where)
-    set(fast "(^|:)([-/](ffast-math|Ofast|ffp-model=fast|fp-model=fast(=[12])?|funsafe-math-optimizations|fassociative-math|fp:fast(=[12])?|fp:contract))>*$")
-    string(REPLACE ";" " " flags "${ARGN}")
-    separate_arguments(flags UNIX_COMMAND "${flags}")
-    foreach(flag IN LISTS flags)
-        if(flag MATCHES "${fast}")
-            set(flag "${CMAKE_MATCH_2}")
-            message(FATAL_ERROR "roundoff_bounds_add_header(${target}): ${where} holds ${flag}, under "
-                "which the header's splitter and error bounds no longer hold: its code must round "
-                "each double operation on its own. Keep ${flag} out of ${target} (set it on other "
-                "targets or sources), or pass NO_FLOATING_POINT_OPTIONS and give the files that "
-                "use the header the options yourself.")
-        endif()
-    endforeach()
 endfunction()

@@ -13,6 +13,16 @@ include_guard(GLOBAL)
 set(ROUNDOFF_BOUNDS_CHECK_SOURCE "${CMAKE_CURRENT_LIST_DIR}/roundoff_bounds_check.c"
     CACHE INTERNAL "The source of roundoff_bounds' arithmetic check")
 
+# The in-place check, roundoff_bounds_check.h, which the code that takes the
+# header calls in its own process: in this source tree, or where the
+# installed package put it (its configuration file names that folder).
+if(EXISTS "${CMAKE_CURRENT_LIST_DIR}/include/roundoff_bounds_check.h")
+    set(ROUNDOFF_BOUNDS_CHECK_INCLUDE_DIR "${CMAKE_CURRENT_LIST_DIR}/include"
+        CACHE INTERNAL "The folder of roundoff_bounds_check.h")
+endif()
+set(ROUNDOFF_BOUNDS_CHECK_HEADER "${ROUNDOFF_BOUNDS_CHECK_INCLUDE_DIR}/roundoff_bounds_check.h"
+    CACHE INTERNAL "roundoff_bounds' in-place arithmetic check")
+
 # roundoff_bounds_check(TARGET HEADER_TARGET FILENAME ALL): checks TARGET's
 # arithmetic with the header FILENAME that HEADER_TARGET writes; ALL (ALL or
 # empty) as for the header. The check is made once the calling folder is

@@ -2,7 +2,8 @@
 #                            [NO_FLOATING_POINT_OPTIONS] [NO_ARITHMETIC_CHECK])
 #
 # Generates the header during the build, in a folder of the build tree that
-# goes on <target>'s include path, and makes <target> wait for it: a target
+# goes on <target>'s include path with the folder of roundoff_bounds_check.h,
+# the in-place check, and makes <target> wait for it: a target
 # that compiles gets it as a private include directory; an INTERFACE library
 # passes it on to everything that links it, and each of those waits for the
 # header before it compiles. An ALIAS stands for the target it names. The
@@ -213,7 +214,8 @@ function(roundoff_bounds_add_header target)
         endif()
     endif()
     add_dependencies(${target} ${header_target})
-    target_include_directories(${target} ${scope} "$<BUILD_INTERFACE:${dir}>")
+    target_include_directories(${target} ${scope} "$<BUILD_INTERFACE:${dir}>"
+        "$<BUILD_INTERFACE:${ROUNDOFF_BOUNDS_CHECK_INCLUDE_DIR}>")
 
     if(arg_HEADER_VARIABLE)
         set(${arg_HEADER_VARIABLE} "${header}" PARENT_SCOPE)

@@ -2,9 +2,10 @@
  * and checks every constant in it, compiled as C99 and as C++. Each constant is
  * compared with the double that the expected header's decimal text reads as
  * (expected_constants.h, made from it by the build), so a wrong digit anywhere
- * in a line fails. */
+ * in a line fails. The in-place check must find nothing wrong. */
 #include ROUNDOFF_BOUNDS_INCLUDE
 #include "expected_constants.h"
+#include "roundoff_bounds_check.h"
 
 #include <stdio.h>
 
@@ -34,6 +35,7 @@ int main(void)
     const unsigned count = sizeof constants / sizeof constants[0];
     unsigned failures = 0;
     unsigned i;
+    const char* why;
 
     for (i = 0; i < count; ++i) {
         if (constants[i].value != constants[i].expected) {
@@ -43,5 +45,7 @@ int main(void)
         }
     }
     printf("%u constants checked, %u wrong\n", count, failures);
-    return failures == 0 ? 0 : 1;
+    why = roundoff_bounds_check_arithmetic();
+    printf("arithmetic: %s\n", why ? why : "as the constants assume");
+    return failures == 0 && !why ? 0 : 1;
 }

@@ -118,8 +118,9 @@ endfunction()
 # expect_arithmetic_broken(BUILD_DIR BROKE): that build, configured with
 # -DARITHMETIC_TEST=ON and without the function's check, made code that does
 # not compute as the header assumes: its arithmetic test, the check compiled
-# as that code, names BROKE (a regular expression). Where a compiler breaks
-# the header's arithmetic, the textbook orientation may or may not come out
+# as that code, names BROKE (a regular expression), and so does the in-place
+# check that orient calls in its own process. Where a compiler breaks the
+# header's arithmetic, the textbook orientation may or may not come out
 # wrong, as the compiler's choices fall; its count is said in one line.
 function(expect_arithmetic_broken dir broke)
     run_step(status out "${CMAKE_CTEST_COMMAND}" --test-dir "${dir}" -C Release -R "^arithmetic$" -V)
@@ -127,16 +128,20 @@ function(expect_arithmetic_broken dir broke)
         fail("the code that takes the header still computed as it assumes (${broke} expected):\n${out}")
     endif()
     run_step(status out "${CMAKE_CTEST_COMMAND}" --test-dir "${dir}" -C Release -R "^orientation$" -V)
+    if(NOT out MATCHES "arithmetic: ${broke}\n")
+        fail("the in-place check did not name ${broke}:\n${out}")
+    endif()
     string(REGEX MATCH "orientation: [0-9]+ of [0-9]+ wrong" orientation "${out}")
-    message(STATUS "the same code's ${orientation}")
+    message(STATUS "the same code's in-place check: ${broke}; its ${orientation}")
 endfunction()
 
 # build_strict(CC CXX FLAGS ARGS...), for the strict-* modes: the consumer
 # from a subdirectory, built by CC and CXX with the strict project's FLAGS (a
 # list) in CMAKE_CXX_FLAGS, on the generator's code, and warnings as errors,
-# ARGS added; its tests pass. The arithmetic check, the one piece of C that
-# the function adds to a build, is compiled with FLAGS too, as C and as C++
-# with CC and CXX, and says nothing.
+# ARGS added; its tests pass. The arithmetic check, the C that the function
+# adds to a build with the in-place check it calls, is compiled with FLAGS
+# too, by CC as C99, C11 and C17 and by CXX as C++11, 17 and 20, and says
+# nothing.
 function(build_strict cc cxx flags)
     set(command ${configure})
     list(FILTER command EXCLUDE REGEX "^-DCMAKE_(C|CXX)_COMPILER=")
@@ -149,10 +154,15 @@ function(build_strict cc cxx flags)
         separate_arguments(flags UNIX_COMMAND "${flags}")
         set(c_flags ${flags})
         list(REMOVE_ITEM c_flags -Wold-style-cast -Wno-c++98-compat -Wno-c++98-compat-pedantic)
-        set(header_dir "${build}/roundoff_bounds_header/geom/geom")
-        must_pass("the check compiled as C" "${cc}" -std=c99 ${c_flags} -Werror "-I${header_dir}"
-            -fsyntax-only "${SOURCE_DIR}/cmake/roundoff_bounds_check.c")
-        must_pass("the check compiled as C++" "${cxx}" -x c++ -std=c++17 ${flags} -Werror "-I${header_dir}"
-            -fsyntax-only "${SOURCE_DIR}/cmake/roundoff_bounds_check.c")
+        set(includes "-I${build}/roundoff_bounds_header/geom/geom" "-I${SOURCE_DIR}/cmake/include")
+        foreach(standard IN ITEMS c99 c11 c17 c++11 c++17 c++20)
+            if(standard MATCHES "^c[+][+]")
+                set(compile "${cxx}" -x c++ ${flags})
+            else()
+                set(compile "${cc}" ${c_flags})
+            endif()
+            must_pass("the check compiled as ${standard}" ${compile} -std=${standard} -Werror ${includes}
+                -fsyntax-only "${SOURCE_DIR}/cmake/roundoff_bounds_check.c")
+        endforeach()
     endif()
 endfunction()
