@@ -1,15 +1,16 @@
-/* A start-up routine of the program's own that changes the floating-point
- * environment of its process before main, as a library's start-up code may:
- * the change that CHANGE_<name> picks. Linked into a copy of orient, whose
- * in-place check must name it. */
+/* orient, started by a routine of the program's own that first changes the
+ * floating-point environment of its process, as a library's initialisation
+ * may: the change that CHANGE_<name> picks. The in-place check that orient
+ * calls must name it. */
+#define main orient_main
+#include "orient.c"
+#undef main
+
 #if defined(CHANGE_upward) || defined(CHANGE_downward) || defined(CHANGE_toward_zero)
 #include <fenv.h>
 #elif defined(CHANGE_flush_to_zero) || defined(CHANGE_denormals_are_zero)
 #include <xmmintrin.h>
 #endif
-
-/* Run before main: GCC and Clang, clang-cl too, know the attribute. */
-static void change_environment(void) __attribute__((constructor));
 
 static void change_environment(void)
 {
@@ -33,4 +34,10 @@ static void change_environment(void)
 #else
 #error "CHANGE_<name> names no change"
 #endif
+}
+
+int main(void)
+{
+    change_environment();
+    return orient_main();
 }

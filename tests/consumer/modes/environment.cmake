@@ -1,10 +1,11 @@
-# Programs whose own start-up routine changes the floating-point environment
-# of their process before main, as a library's may (change_environment.c):
-# each change that this target can make (a rounding direction; with SSE,
-# subnormal results flushed to zero, or subnormal inputs read as zero; on the
-# x87 unit, 24-bit significands) is named by the in-place check that orient
-# calls, and its wrong count is said beside it. The same program untouched
-# gets a null pointer (the consumer's own orientation test).
+# Programs started by a routine of their own that changes the floating-point
+# environment of their process before orient runs, as a library's
+# initialisation may (change_environment.c): each change that this target
+# can make (a rounding direction; with SSE, subnormal results flushed to
+# zero, or subnormal inputs read as zero; on the x87 unit, 24-bit
+# significands, after -mpc64 has set 53) is named by the in-place check that
+# orient calls, and orient's wrong count is said beside it. The same program
+# untouched gets a null pointer (the consumer's own orientation test).
 set(changes "upward|rounding upward" "downward|rounding downward" "toward-zero|rounding toward zero")
 if(SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$")
     list(APPEND changes "flush-to-zero|subnormal results flushed to zero"

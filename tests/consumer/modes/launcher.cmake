@@ -3,7 +3,8 @@
 # stops the build with one message that names the target, the language, the
 # compiler and what broke. With NO_ARITHMETIC_CHECK the same build goes
 # through, and the same check built as a program of the consumer's own fails
-# as it did: the check stopped a build whose code was wrong. On a unit with
+# as it did, and the in-place check that orient calls names the same: the
+# check stopped a build whose code was wrong. On a unit with
 # excess precision (x87, m68k) the launcher takes -ffloat-store back, and a
 # linker launcher drops -mpc64; elsewhere GCC for x86-64-v3 is asked to
 # contract, and to reassociate.
@@ -13,8 +14,7 @@ function(script name text)
 endfunction()
 if(SYSTEM_PROCESSOR MATCHES "^(i686|m68k)$")
     set(cases "-fno-float-store|doubles kept wider than 53 bits")
-    script(drop-pc64.sh "for arg; do shift; [ \"$arg\" = -mpc64 ] || set -- \"$@\" \"$arg\"; done\nexec \"$@\"")
-    list(APPEND configure "-DCMAKE_C_LINKER_LAUNCHER=${WORK_DIR}/drop-pc64.sh")
+    list(APPEND configure "-DCMAKE_C_LINKER_LAUNCHER=${consumer_dir}/drop-pc64.sh")
 else()
     set(cases "-ffp-contract=fast|a multiply fused into an add"
         "-fassociative-math -fno-signed-zeros -fno-trapping-math|a sum reassociated")
