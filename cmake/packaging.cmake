@@ -38,12 +38,29 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The roundoff_bounds authors <roundoff-bounds@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/debian_layout.cmake")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/package_layout.cmake")
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/package_modes.cmake")
 set(CPACK_ROUNDOFF_BOUNDS_RELEASE_DATE "${ROUNDOFF_BOUNDS_RELEASE_DATE}")
 set(CPACK_ROUNDOFF_BOUNDS_DOCDIR "${CMAKE_INSTALL_DOCDIR}")
 
+# Reproducible: the same commit gives the same bytes, whatever the folder,
+# the time, the umask, the time zone or the locale of the build. CPack stamps
+# every member with the time package_time.cmake settles on; the directories
+# it makes get the modes of a umask of 022, and package_layout.cmake gives
+# the rest the same. Owners are root where CPack can say so (CMake 4.3 on
+# for the archives, always for the Debian package); before that the
+# archives name the builder's.
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/package_time.cmake")
+set(CPACK_ROUNDOFF_BOUNDS_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_ARCHIVE_UID 0)
+set(CPACK_ARCHIVE_GID 0)
+
 # The source package holds what the repository tracks: not the build folders
-# and the generated header that .gitignore names, nor git's own folder.
+# and the generated header that .gitignore names, nor git's own folder; and
+# the time its packages are stamped with, .source-date-epoch
+# (package_layout.cmake).
 set(CPACK_SOURCE_GENERATOR TGZ)
 string(REGEX REPLACE "([][+.*()^$])" "\\\\\\1" source_dir "${PROJECT_SOURCE_DIR}")
 set(CPACK_SOURCE_IGNORE_FILES

@@ -45,8 +45,9 @@ endif()
 
 # /imsvc makes the CRT's headers system headers, as Visual Studio's are.
 # /GS- : the stack-protection cookie lives in Visual Studio's runtime library.
-set(CMAKE_C_FLAGS_INIT "/GS- /imsvc ${wine_include}/msvcrt /imsvc ${wine_include}/windows")
-set(CMAKE_CXX_FLAGS_INIT "/imsvc ${CMAKE_CURRENT_LIST_DIR}/ucrt-cxx ${CMAKE_C_FLAGS_INIT}")
+# The folders are quoted, as a clone's may hold a space.
+set(CMAKE_C_FLAGS_INIT "/GS- /imsvc \"${wine_include}/msvcrt\" /imsvc \"${wine_include}/windows\"")
+set(CMAKE_CXX_FLAGS_INIT "/imsvc \"${CMAKE_CURRENT_LIST_DIR}/ucrt-cxx\" ${CMAKE_C_FLAGS_INIT}")
 
 # Only the libraries named here, on every link, CMake's own checks included:
 # none of Visual Studio's default libraries exist.

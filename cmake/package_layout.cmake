@@ -1,10 +1,24 @@
-# Run by CPack once it has installed the files to be packaged, before it packs
-# them. For a Debian package it lays them out as Debian policy asks: the
-# documentation under the package's own name, the license as a copyright file
-# in Debian's machine-readable format, a Debian change log, and the manual
-# page compressed without a timestamp. Other packages keep the files as
-# installed.
+# Run by CPack once it has put the files to be packaged in place, before it
+# packs them. For a Debian package it lays them out as Debian policy asks:
+# the documentation under the package's own name, the license as a copyright
+# file in Debian's machine-readable format, a Debian change log, and the
+# manual page compressed without a timestamp. Other packages keep the files
+# as installed. In every package, the modes are those of a umask of 022
+# whatever the builder's, so that the same commit gives the same bytes:
+# writable by the owner alone, readable by all, and executable by all where
+# by the owner.
+function(roundoff_bounds_normal_modes)
+    execute_process(COMMAND chmod -R u+rw,go-w,a+rX "${CPACK_TEMPORARY_DIRECTORY}" COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+# The source package records the time its members are stamped with, which
+# its own packages take where git cannot tell it (package_time.cmake).
+if(CPACK_PACKAGE_FILE_NAME MATCHES "-Source$")
+    file(WRITE "${CPACK_TEMPORARY_DIRECTORY}/.source-date-epoch" "$ENV{SOURCE_DATE_EPOCH}\n")
+endif()
+
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
+    roundoff_bounds_normal_modes()
     return()
 endif()
 
@@ -53,3 +67,4 @@ file(GLOB_RECURSE pages "${root}/share/man/*.[1-9]" "${doc}/changelog")
 foreach(file IN LISTS pages)
     execute_process(COMMAND gzip -9 -n "${file}" COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+roundoff_bounds_normal_modes()
