@@ -99,6 +99,15 @@ function(roundoff_bounds_known_options language var link_var)
             endif()
         endforeach()
     endforeach()
+    # A program linked under icx's fast model (its default) starts with
+    # subnormal numbers flushed to zero for the whole process, as one that
+    # Clang links under fast math does (Clang 19 at least): it is linked
+    # under the model its code was compiled with.
+    foreach(option IN LISTS options)
+        if(id STREQUAL "IntelLLVM" AND option MATCHES "^-fp-model=")
+            list(APPEND link_options "${option}")
+        endif()
+    endforeach()
     set(${var} "${options}" PARENT_SCOPE)
     set(${link_var} "${link_options}" PARENT_SCOPE)
 endfunction()
@@ -108,7 +117,8 @@ endfunction()
 # and each only for the compiler in use, the options of
 # roundoff_bounds_known_options, as the header's constants assume. A flag
 # that asks for fast math stops the configuration instead. The options given
-# are kept in the global property "roundoff_bounds_options <TARGET> <LANG>".
+# are kept in the global properties "roundoff_bounds_options <TARGET> <LANG>"
+# and, for programs, "roundoff_bounds_link_options <TARGET> <LANG>".
 function(roundoff_bounds_rounding_options target scope)
     get_property(done GLOBAL PROPERTY "roundoff_bounds_rounding ${target}")
     if(done)
@@ -130,6 +140,7 @@ function(roundoff_bounds_rounding_options target scope)
 
         roundoff_bounds_known_options(${language} options link_options)
         set_property(GLOBAL PROPERTY "roundoff_bounds_options ${target} ${language}" ${options})
+        set_property(GLOBAL PROPERTY "roundoff_bounds_link_options ${target} ${language}" ${link_options})
         set(id "${CMAKE_${language}_COMPILER_ID}")
         foreach(option IN LISTS options)
             list(APPEND given "$<$<COMPILE_LANG_AND_ID:${language},${id}>:${option}>")

@@ -101,6 +101,13 @@ function(roundoff_bounds_make_check target header_target filename all)
         target_include_directories(${check} PRIVATE "$<TARGET_PROPERTY:${target},${usage}INCLUDE_DIRECTORIES>")
         if(usage OR type STREQUAL "EXECUTABLE")
             target_link_options(${check} PRIVATE "$<TARGET_PROPERTY:${target},${usage}LINK_OPTIONS>")
+        else()
+            # A library's code runs in a program that links as the function
+            # links its own.
+            get_property(link_options GLOBAL PROPERTY "roundoff_bounds_link_options ${target} ${language}")
+            if(link_options)
+                target_link_options(${check} PRIVATE ${link_options})
+            endif()
         endif()
         if(NOT usage)
             foreach(property IN ITEMS ${language}_STANDARD ${language}_STANDARD_REQUIRED ${language}_EXTENSIONS

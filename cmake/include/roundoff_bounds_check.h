@@ -132,11 +132,14 @@ static inline const char* roundoff_bounds_check_arithmetic(void)
      * product rounded, 2^-104 with it kept exact. Its 104 bits are too many
      * for extended precision to keep, so only a fused operation gives 2^-104:
      * in one expression (as Clang contracts by default) or across two
-     * statements (as GCC does). */
+     * statements (as GCC does). Each product is of a value read on its own
+     * and has one use, as a compiler may leave a product with two as it
+     * is. */
     roundoff_bounds_x.a = roundoff_bounds_in.ulp_above;
     roundoff_bounds_x.r =
         roundoff_bounds_x.a * roundoff_bounds_x.a - roundoff_bounds_in.two_ulps_above;
-    roundoff_bounds_x.p = roundoff_bounds_x.a * roundoff_bounds_x.a;
+    roundoff_bounds_x.b = roundoff_bounds_in.ulp_above;
+    roundoff_bounds_x.p = roundoff_bounds_x.b * roundoff_bounds_x.b;
     roundoff_bounds_x.s = roundoff_bounds_x.p - roundoff_bounds_in.two_ulps_above;
     if (!(roundoff_bounds_x.r < roundoff_bounds_in.tiny_square ||
             roundoff_bounds_x.r > roundoff_bounds_in.tiny_square) ||
